@@ -1,0 +1,7 @@
+#include "engine/sound.h"
+
+namespace elSound {
+
+void Release() {}
+
+}  // namespace elSound

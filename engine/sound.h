@@ -1,0 +1,8 @@
+// Sound objects.
+#pragma once
+
+namespace elSound {
+
+void Release();
+
+}  // namespace elSound

@@ -1,0 +1,7 @@
+#include "engine/text.h"
+
+namespace elText {
+
+void FreeFontBuffer() {}
+
+}  // namespace elText

@@ -1,0 +1,8 @@
+// Text and fonts.
+#pragma once
+
+namespace elText {
+
+void FreeFontBuffer();
+
+}  // namespace elText

@@ -1,0 +1,276 @@
+#include "platform/sdl/sdl_backend.h"
+
+#include <SDL.h>
+
+#include <memory>
+
+#include "platform/clock.h"
+#include "platform/keys.h"
+#include "platform/messages.h"
+#include "platform/system.h"
+
+namespace platform {
+
+int VirtualKeyFromScancode(int sc) {
+  if (sc >= SDL_SCANCODE_A && sc <= SDL_SCANCODE_Z) return VK_A + (sc - SDL_SCANCODE_A);
+  if (sc >= SDL_SCANCODE_1 && sc <= SDL_SCANCODE_9) return VK_0 + 1 + (sc - SDL_SCANCODE_1);
+  if (sc == SDL_SCANCODE_0) return VK_0;
+  if (sc >= SDL_SCANCODE_F1 && sc <= SDL_SCANCODE_F12) return VK_F1 + (sc - SDL_SCANCODE_F1);
+  switch (sc) {
+    case SDL_SCANCODE_RETURN:
+    case SDL_SCANCODE_KP_ENTER: return VK_RETURN;
+    case SDL_SCANCODE_ESCAPE: return VK_ESCAPE;
+    case SDL_SCANCODE_SPACE: return VK_SPACE;
+    case SDL_SCANCODE_BACKSPACE: return VK_BACK;
+    case SDL_SCANCODE_TAB: return VK_TAB;
+    case SDL_SCANCODE_LSHIFT:
+    case SDL_SCANCODE_RSHIFT: return VK_SHIFT;
+    case SDL_SCANCODE_LCTRL:
+    case SDL_SCANCODE_RCTRL: return VK_CONTROL;
+    case SDL_SCANCODE_LALT:
+    case SDL_SCANCODE_RALT: return VK_MENU;
+    case SDL_SCANCODE_PAUSE: return VK_PAUSE;
+    case SDL_SCANCODE_PAGEUP: return VK_PRIOR;
+    case SDL_SCANCODE_PAGEDOWN: return VK_NEXT;
+    case SDL_SCANCODE_END: return VK_END;
+    case SDL_SCANCODE_HOME: return VK_HOME;
+    case SDL_SCANCODE_LEFT: return VK_LEFT;
+    case SDL_SCANCODE_UP: return VK_UP;
+    case SDL_SCANCODE_RIGHT: return VK_RIGHT;
+    case SDL_SCANCODE_DOWN: return VK_DOWN;
+    case SDL_SCANCODE_PRINTSCREEN: return VK_SNAPSHOT;
+    case SDL_SCANCODE_INSERT: return VK_INSERT;
+    case SDL_SCANCODE_DELETE: return VK_DELETE;
+    default: return 0;
+  }
+}
+
+namespace {
+
+class SdlBackend : public Backend {
+ public:
+  ~SdlBackend() override { DestroyWindow(); }
+
+  bool CreateWindow(const std::string& title, int width, int height, bool fullscreen) override {
+    logical_w_ = width > 0 ? width : 800;
+    logical_h_ = height > 0 ? height : 600;
+    Uint32 flags = SDL_WINDOW_HIDDEN | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, logical_w_,
+                               logical_h_, flags);
+    if (!window_) {
+      SDL_Log("window: %s", SDL_GetError());
+      return false;
+    }
+    return true;
+  }
+
+  void ShowWindow() override {
+    if (!window_) return;
+    SDL_ShowWindow(window_);
+    SDL_RaiseWindow(window_);
+    // A shown window has focus; frames only run once the engine hears so.
+    SetActive(true);
+  }
+
+  void DestroyWindow() override {
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+    texture_ = nullptr;
+    renderer_ = nullptr;
+    window_ = nullptr;
+  }
+
+  void RaiseWindow() override {
+    if (window_) SDL_RaiseWindow(window_);
+  }
+
+  bool HasWindow() const override { return window_ != nullptr; }
+
+  void ScreenSize(int& width, int& height) const override {
+    SDL_DisplayMode mode{};
+    if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+      width = mode.w;
+      height = mode.h;
+    } else {
+      width = logical_w_;
+      height = logical_h_;
+    }
+  }
+
+  void PumpEvents() override {
+    if (TakeTerminationRequest()) PostMessage(1, Msg::Close);
+    if (TakeRaiseRequest()) RaiseWindow();
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) Translate(e);
+  }
+
+  void WaitEvents(int timeout_ms) override {
+    SDL_Event e;
+    if (SDL_WaitEventTimeout(&e, timeout_ms)) Translate(e);
+  }
+
+  void Present(const uint16_t* pixels, int width, int height, int pitch) override {
+    if (!window_ || !pixels || width <= 0 || height <= 0) return;
+    if (!EnsureRenderer(width, height)) return;
+    SDL_UpdateTexture(texture_, nullptr, pixels, pitch);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+  }
+
+  bool WaitVerticalBlank() override { return vsync_; }
+
+  void ShowCursor(bool visible) override { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
+
+  void ConfineCursor(const Rect* rect) override {
+    confine_ = rect != nullptr;
+    if (window_) SDL_SetWindowGrab(window_, confine_ && active_ ? SDL_TRUE : SDL_FALSE);
+  }
+
+  void SetCursorPos(int x, int y) override {
+    if (window_) SDL_WarpMouseInWindow(window_, x, y);
+  }
+
+  void GetCursorPos(int& x, int& y) const override { SDL_GetMouseState(&x, &y); }
+
+  int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
+    const bool yesno = (flags & 0xF) == MB_YESNO;
+    SDL_MessageBoxButtonData buttons[2];
+    int count = 0;
+    if (yesno) {
+      buttons[count++] = {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IDYES, "はい"};
+      buttons[count++] = {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDNO, "いいえ"};
+    } else {
+      buttons[count++] = {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDOK,
+                          "OK"};
+    }
+    SDL_MessageBoxData data{};
+    data.flags = SDL_MESSAGEBOX_WARNING;
+    data.window = window_;
+    data.title = caption.c_str();
+    data.message = text.c_str();
+    data.numbuttons = count;
+    data.buttons = buttons;
+    // Leave a confined pointer free while the box is up.
+    if (window_) SDL_SetWindowGrab(window_, SDL_FALSE);
+    int pressed = yesno ? IDNO : IDOK;
+    if (SDL_ShowMessageBox(&data, &pressed) != 0) pressed = yesno ? IDNO : IDOK;
+    if (window_ && confine_ && active_) SDL_SetWindowGrab(window_, SDL_TRUE);
+    return pressed;
+  }
+
+  void Beep() override {}
+
+ private:
+  bool EnsureRenderer(int width, int height) {
+    if (!renderer_) {
+      const char* driver = SDL_GetCurrentVideoDriver();
+      const bool dummy = driver && SDL_strcmp(driver, "dummy") == 0;
+      Uint32 flags = dummy ? SDL_RENDERER_SOFTWARE : (SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+      renderer_ = SDL_CreateRenderer(window_, -1, flags);
+      if (!renderer_ && !dummy) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+      if (!renderer_) return false;
+      SDL_RendererInfo info{};
+      if (SDL_GetRendererInfo(renderer_, &info) == 0) vsync_ = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+      SDL_RenderSetLogicalSize(renderer_, logical_w_, logical_h_);
+    }
+    if (!texture_ || tex_w_ != width || tex_h_ != height) {
+      if (texture_) SDL_DestroyTexture(texture_);
+      texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, width, height);
+      tex_w_ = width;
+      tex_h_ = height;
+    }
+    return texture_ != nullptr;
+  }
+
+  void SetActive(bool active) {
+    if (active == active_) return;
+    active_ = active;
+    PostMessage(1, Msg::ActivateApp, active ? 1 : 0, 0);
+    if (window_) SDL_SetWindowGrab(window_, confine_ && active_ ? SDL_TRUE : SDL_FALSE);
+  }
+
+  static int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+  void MousePos(int wx, int wy, int& x, int& y) const {
+    x = Clamp(wx, 0, logical_w_ - 1);
+    y = Clamp(wy, 0, logical_h_ - 1);
+  }
+
+  void Translate(const SDL_Event& e) {
+    switch (e.type) {
+      case SDL_QUIT:
+        PostMessage(1, Msg::Close);
+        break;
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) SetActive(true);
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) SetActive(false);
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) PostMessage(1, Msg::Close);
+        break;
+      case SDL_KEYDOWN:
+      case SDL_KEYUP: {
+        const int vk = VirtualKeyFromScancode(e.key.keysym.scancode);
+        if (!vk) break;
+        const bool down = e.type == SDL_KEYDOWN;
+        // Alt, F10 and any key with Alt held are system keys.
+        const bool sys = vk == VK_MENU || vk == VK_F10 || (e.key.keysym.mod & KMOD_ALT);
+        Msg m = down ? (sys ? Msg::SysKeyDown : Msg::KeyDown) : (sys ? Msg::SysKeyUp : Msg::KeyUp);
+        PostMessage(1, m, static_cast<WParam>(vk), 0);
+        break;
+      }
+      case SDL_MOUSEMOTION: {
+        int x, y;
+        MousePos(e.motion.x, e.motion.y, x, y);
+        PostMouseMove(x, y);
+        PostMessage(1, Msg::SetCursor, 0, 0);
+        break;
+      }
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP: {
+        int button = e.button.button == SDL_BUTTON_LEFT ? 0 : (e.button.button == SDL_BUTTON_RIGHT ? 1 : -1);
+        if (button < 0) break;
+        int x, y;
+        MousePos(e.button.x, e.button.y, x, y);
+        PostMouseButton(button, e.type == SDL_MOUSEBUTTONDOWN, x, y, TimeGetTime());
+        break;
+      }
+      default:
+        break;
+    }
+  }
+
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int tex_w_ = 0, tex_h_ = 0;
+  int logical_w_ = 800, logical_h_ = 600;
+  bool vsync_ = false;
+  bool active_ = false;
+  bool confine_ = false;
+};
+
+std::unique_ptr<SdlBackend> g_sdl;
+
+}  // namespace
+
+bool InstallSdlBackend() {
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    SDL_Log("SDL: %s", SDL_GetError());
+    return false;
+  }
+  g_sdl = std::make_unique<SdlBackend>();
+  SetBackend(g_sdl.get());
+  return true;
+}
+
+void ShutdownSdlBackend() {
+  SetBackend(nullptr);
+  g_sdl.reset();
+  SDL_Quit();
+}
+
+}  // namespace platform

@@ -1,0 +1,188 @@
+#include "platform/system.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <strings.h>
+#include <sys/file.h>
+#include <sys/statvfs.h>
+#include <sys/sysinfo.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <vector>
+
+namespace platform {
+namespace {
+
+std::string g_folder_override;
+int g_lock_fd = -1;
+std::string g_lock_path;
+volatile sig_atomic_t g_raise_requested = 0;
+volatile sig_atomic_t g_terminate_requested = 0;
+
+std::string LockPath(const std::string& name) {
+  const char* dir = std::getenv("XDG_RUNTIME_DIR");
+  std::string base = (dir && *dir) ? dir : "/tmp";
+  std::string file;
+  for (char c : name) file += (c == '/' || c == '\\') ? '_' : c;
+  return base + "/" + file + ".lock";
+}
+
+void OnRaiseSignal(int) { g_raise_requested = 1; }
+void OnTerminateSignal(int) { g_terminate_requested = 1; }
+
+bool Exists(const std::string& p) { return access(p.c_str(), F_OK) == 0; }
+
+}  // namespace
+
+std::string ProgramFolder() {
+  if (!g_folder_override.empty()) return g_folder_override;
+  std::vector<char> buf(PATH_MAX + 1);
+  ssize_t n = readlink("/proc/self/exe", buf.data(), PATH_MAX);
+  if (n <= 0) return "./";
+  std::string path(buf.data(), static_cast<size_t>(n));
+  size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+void SetProgramFolder(const std::string& folder) {
+  g_folder_override = folder;
+  if (!g_folder_override.empty() && g_folder_override.back() != '/') g_folder_override += '/';
+}
+
+std::string ResolvePath(const std::string& name) {
+  std::string path = name;
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  if (path.empty() || Exists(path)) return path;
+
+  // Walk the components, taking a case-insensitive match where the exact one
+  // is missing.
+  std::string built = path[0] == '/' ? "/" : "";
+  size_t pos = path[0] == '/' ? 1 : 0;
+  while (pos <= path.size()) {
+    size_t next = path.find('/', pos);
+    if (next == std::string::npos) next = path.size();
+    std::string comp = path.substr(pos, next - pos);
+    pos = next + 1;
+    if (comp.empty()) continue;
+    std::string candidate = built + comp;
+    if (!Exists(candidate) && comp != "." && comp != "..") {
+      DIR* d = opendir(built.empty() ? "." : built.c_str());
+      if (d) {
+        while (dirent* e = readdir(d)) {
+          if (strcasecmp(e->d_name, comp.c_str()) == 0) {
+            candidate = built + e->d_name;
+            break;
+          }
+        }
+        closedir(d);
+      }
+    }
+    built = candidate;
+    if (next < path.size()) built += '/';
+  }
+  return built;
+}
+
+std::FILE* OpenFile(const std::string& name, const char* mode) {
+  return std::fopen(ResolvePath(name).c_str(), mode);
+}
+
+LocalTime GetLocalTime() {
+  timeval tv{};
+  gettimeofday(&tv, nullptr);
+  std::tm tm{};
+  time_t t = tv.tv_sec;
+  localtime_r(&t, &tm);
+  return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_wday, tm.tm_hour, tm.tm_min, tm.tm_sec,
+                   static_cast<int>(tv.tv_usec / 1000)};
+}
+
+uint64_t DiskFreeBytes(const std::string& path) {
+  struct statvfs s{};
+  if (statvfs(path.c_str(), &s) != 0) return 0;
+  return static_cast<uint64_t>(s.f_bavail) * static_cast<uint64_t>(s.f_frsize);
+}
+
+uint64_t FreeMemoryBytes() {
+  struct sysinfo info{};
+  if (sysinfo(&info) != 0) return 0;
+  return static_cast<uint64_t>(info.freeram) * info.mem_unit;
+}
+
+OsVersion GetOsVersion() { return OsVersion{2, 10, 0}; }
+
+bool AcquireInstanceLock(const std::string& name) {
+  if (g_lock_fd >= 0) return true;
+  const std::string path = LockPath(name);
+  int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (fd < 0) return true;  // no place for a lock: do not refuse to run
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    close(fd);
+    return errno == EWOULDBLOCK ? false : true;
+  }
+  // The holder's pid lets a second copy ask it to raise its window.
+  if (ftruncate(fd, 0) == 0) {
+    char pid[32];
+    int n = std::snprintf(pid, sizeof pid, "%d\n", static_cast<int>(getpid()));
+    if (n > 0 && write(fd, pid, static_cast<size_t>(n)) < 0) {
+      // the pid is only a courtesy for the raise request
+    }
+  }
+  struct sigaction sa{};
+  sa.sa_handler = OnRaiseSignal;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = SA_RESTART;
+  sigaction(SIGUSR1, &sa, nullptr);
+  g_lock_fd = fd;
+  g_lock_path = path;
+  return true;
+}
+
+void ReleaseInstanceLock() {
+  if (g_lock_fd < 0) return;
+  flock(g_lock_fd, LOCK_UN);
+  close(g_lock_fd);
+  g_lock_fd = -1;
+}
+
+bool InstanceLockHeld() { return g_lock_fd >= 0; }
+
+void RequestRaiseOfHolder(const std::string& name) {
+  std::FILE* f = std::fopen(LockPath(name).c_str(), "r");
+  if (!f) return;
+  long pid = 0;
+  if (std::fscanf(f, "%ld", &pid) == 1 && pid > 1 && pid != getpid()) kill(static_cast<pid_t>(pid), SIGUSR1);
+  std::fclose(f);
+}
+
+bool TakeRaiseRequest() {
+  if (!g_raise_requested) return false;
+  g_raise_requested = 0;
+  return true;
+}
+
+void InstallTerminationHandlers() {
+  struct sigaction sa{};
+  sa.sa_handler = OnTerminateSignal;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = SA_RESTART;
+  sigaction(SIGINT, &sa, nullptr);
+  sigaction(SIGTERM, &sa, nullptr);
+}
+
+bool TakeTerminationRequest() {
+  if (!g_terminate_requested) return false;
+  g_terminate_requested = 0;
+  return true;
+}
+
+}  // namespace platform

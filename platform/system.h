@@ -1,0 +1,54 @@
+// System services: the program's folder, files by the names the game uses,
+// local time, disk and memory queries, the single-instance lock.
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace platform {
+
+// Folder of the running executable with a trailing '/'. Tests may override it.
+std::string ProgramFolder();
+void SetProgramFolder(const std::string& folder);  // "" restores the real one
+
+// Turns a name written with '\\' or '/' into a path that exists, matching each
+// component case-insensitively when the exact name is missing. A name that
+// does not exist comes back with '/' separators (so it can be created).
+std::string ResolvePath(const std::string& name);
+// fopen after ResolvePath.
+std::FILE* OpenFile(const std::string& name, const char* mode);
+
+struct LocalTime {
+  int year, month, day, weekday /*0 = Sunday*/, hour, minute, second, millisecond;
+};
+LocalTime GetLocalTime();
+
+// Free bytes on the file system holding path; 0 when the query fails.
+uint64_t DiskFreeBytes(const std::string& path);
+// Available physical memory in bytes.
+uint64_t FreeMemoryBytes();
+
+struct OsVersion {
+  int platform;  // 0 Win32s, 1 the 95 family, 2 the NT family, other: unknown
+  int major, minor;
+};
+// The version this system reports itself as to the engine.
+OsVersion GetOsVersion();
+
+// Single instance: a lock file named after name under $XDG_RUNTIME_DIR (or
+// /tmp). Acquire returns false when another live process holds it; that
+// process can then be asked to raise its window.
+bool AcquireInstanceLock(const std::string& name);
+void ReleaseInstanceLock();
+bool InstanceLockHeld();
+// Asks the holder of the lock to bring its window to the front.
+void RequestRaiseOfHolder(const std::string& name);
+// True once after a second copy asked us to raise our window (polled by the
+// back ends while pumping events).
+bool TakeRaiseRequest();
+
+// SIGINT and SIGTERM are turned into a close request, polled by the back ends.
+void InstallTerminationHandlers();
+bool TakeTerminationRequest();
+
+}  // namespace platform
