@@ -5,6 +5,7 @@
 #include "engine/system.h"
 #include "game/game.h"
 #include "platform/sdl/sdl_backend.h"
+#include "platform/sdl/sdl_joystick.h"
 #include "platform/system.h"
 
 int main(int argc, char** argv) {
@@ -18,8 +19,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "quorvane: no display could be opened\n");
     return 1;
   }
+  platform::InstallSdlJoysticks();
   elSystem::Game = game::Hooks();
   const int result = elSystem::WinMain(command_line.c_str(), 1);
+  platform::ShutdownSdlJoysticks();
   platform::ShutdownSdlBackend();
   return result;
 }

@@ -28,7 +28,23 @@ void ResetState();
 void OnMouseMessage(platform::Msg msg, platform::LParam l);
 void OnKeyUp(int vk);
 
+// Edge state of a polled key or button: 0 up, 1 pressed at this poll, 3 held,
+// 2 released at this poll.
+void KeyState(int vk, int& state);
+// A key list ended by 0 (1 and 2 stand for the left and right mouse button):
+// returns the key once it has been pressed and released, else 0.
+int WaitKeys(int key, ...);
+int WaitKeysList(const int* keys, int count);
+// While a transition runs, the picture viewer is on or keys are captured,
+// polled edge states read 0.
+bool InputSuppressed();
+
+void BeginKeyCapture();
 void EndKeyCapture();
+void WatchKey(int vk);
+int WatchCount();
+int IsCursorClipped();
+void MoveCursor(int x, int y);
 void SetAltMode(int mode);
 void ClipCursor();
 void ClipCursorRect(int left, int top, int right, int bottom);

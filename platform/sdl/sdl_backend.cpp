@@ -6,6 +6,7 @@
 
 #include "platform/clock.h"
 #include "platform/keys.h"
+#include "platform/letterbox.h"
 #include "platform/messages.h"
 #include "platform/system.h"
 
@@ -73,6 +74,8 @@ class SdlBackend : public Backend {
   }
 
   void DestroyWindow() override {
+    if (scaled_) SDL_DestroyTexture(scaled_);
+    scaled_ = nullptr;
     if (texture_) SDL_DestroyTexture(texture_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
@@ -114,9 +117,23 @@ class SdlBackend : public Backend {
     if (!window_ || !pixels || width <= 0 || height <= 0) return;
     if (!EnsureRenderer(width, height)) return;
     SDL_UpdateTexture(texture_, nullptr, pixels, pitch);
+    int out_w = 0, out_h = 0;
+    SDL_GetRendererOutputSize(renderer_, &out_w, &out_h);
+    box_ = ComputeLetterbox(out_w, out_h, width, height);
+    SDL_SetRenderTarget(renderer_, nullptr);
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    const SDL_Rect dst{box_.dst.left, box_.dst.top, box_.dst.right - box_.dst.left, box_.dst.bottom - box_.dst.top};
+    SDL_Texture* source = texture_;
+    // Sharp up to the largest whole factor, then smooth the rest of the way.
+    if (box_.integer_scale > 1 && EnsureScaled(width * box_.integer_scale, height * box_.integer_scale)) {
+      SDL_SetRenderTarget(renderer_, scaled_);
+      SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+      SDL_SetRenderTarget(renderer_, nullptr);
+      source = scaled_;
+    }
+    SDL_SetTextureScaleMode(source, dst.w == width * box_.integer_scale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    SDL_RenderCopy(renderer_, source, nullptr, &dst);
     SDL_RenderPresent(renderer_);
   }
 
@@ -174,15 +191,25 @@ class SdlBackend : public Backend {
       if (!renderer_) return false;
       SDL_RendererInfo info{};
       if (SDL_GetRendererInfo(renderer_, &info) == 0) vsync_ = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
-      SDL_RenderSetLogicalSize(renderer_, logical_w_, logical_h_);
     }
     if (!texture_ || tex_w_ != width || tex_h_ != height) {
       if (texture_) SDL_DestroyTexture(texture_);
       texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, width, height);
+      if (texture_) SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
       tex_w_ = width;
       tex_h_ = height;
     }
     return texture_ != nullptr;
+  }
+
+  // The frame enlarged by a whole factor, as a render target.
+  bool EnsureScaled(int w, int h) {
+    if (scaled_ && scaled_w_ == w && scaled_h_ == h) return true;
+    if (scaled_) SDL_DestroyTexture(scaled_);
+    scaled_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_TARGET, w, h);
+    scaled_w_ = w;
+    scaled_h_ = h;
+    return scaled_ != nullptr;
   }
 
   void SetActive(bool active) {
@@ -194,9 +221,23 @@ class SdlBackend : public Backend {
 
   static int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
+  // Window coordinates to screen pixels of the frame, through the letterbox.
   void MousePos(int wx, int wy, int& x, int& y) const {
-    x = Clamp(wx, 0, logical_w_ - 1);
-    y = Clamp(wy, 0, logical_h_ - 1);
+    int win_w = 0, win_h = 0, out_w = 0, out_h = 0;
+    SDL_GetWindowSize(window_, &win_w, &win_h);
+    if (renderer_) SDL_GetRendererOutputSize(renderer_, &out_w, &out_h);
+    if (win_w > 0 && out_w > 0) {
+      wx = static_cast<int>(static_cast<long long>(wx) * out_w / win_w);
+      wy = static_cast<int>(static_cast<long long>(wy) * out_h / win_h);
+    }
+    // Until the first frame is shown the engine's screen is taken as 800x600.
+    const int fw = tex_w_ > 0 ? tex_w_ : 800, fh = tex_h_ > 0 ? tex_h_ : 600;
+    if (renderer_ && box_.dst.right > box_.dst.left) {
+      OutputToFrame(box_, fw, fh, wx, wy, x, y);
+    } else {
+      x = Clamp(wx, 0, fw - 1);
+      y = Clamp(wy, 0, fh - 1);
+    }
   }
 
   void Translate(const SDL_Event& e) {
@@ -245,6 +286,9 @@ class SdlBackend : public Backend {
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   int tex_w_ = 0, tex_h_ = 0;
+  SDL_Texture* scaled_ = nullptr;
+  int scaled_w_ = 0, scaled_h_ = 0;
+  Letterbox box_{};
   int logical_w_ = 800, logical_h_ = 600;
   bool vsync_ = false;
   bool active_ = false;
