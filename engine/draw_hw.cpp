@@ -148,6 +148,18 @@ void AdvanceScroll(float& offset, float scroll, i64 span) {
   if (offset >= s) offset = 0.0f;
 }
 
+// Moves a tile offset by step and keeps it within -tile..0, also when one
+// step is longer than a tile (a single correction would let it drift away and
+// leave the far side of the screen uncovered).
+void KeepTileOffset(float& offset, float step, float tile) {
+  offset += step;
+  if (!std::isfinite(offset)) offset = 0.0f;
+  if (offset < -tile || offset > 0.0f) {
+    offset = std::fmod(offset, tile);
+    if (offset > 0.0f) offset -= tile;
+  }
+}
+
 // The rows of the back buffer a draw can reach: ClipRect within the screen.
 i64 VisibleTop() { return std::max<i64>(ClipRect.top, 0); }
 i64 VisibleBottom() { return std::min<i64>(ClipRect.bottom, ScreenSize[1]); }
@@ -192,13 +204,8 @@ void DrawTiled(float vx, float vy, int obj, int sx1, int sy1, int sx2, int sy2) 
   for (i64 j = 0; j <= ScreenSize[1] / th + 1; ++j)
     for (i64 i = 0; i <= ScreenSize[0] / tw + 1; ++i)
       CopyTo(BackBuffer.get(), tw * i + ox, th * j + oy, obj, sx1, sy1, sx2, sy2, true);
-  TileOffset[0] += elSystem::FrameStep * vx;
-  TileOffset[1] += elSystem::FrameStep * vy;
-  const float ftw = static_cast<float>(tw), fth = static_cast<float>(th);
-  if (TileOffset[0] < -ftw) TileOffset[0] += ftw;
-  if (TileOffset[0] > 0.0f) TileOffset[0] -= ftw;
-  if (TileOffset[1] < -fth) TileOffset[1] += fth;
-  if (TileOffset[1] > 0.0f) TileOffset[1] -= fth;
+  KeepTileOffset(TileOffset[0], elSystem::FrameStep * vx, static_cast<float>(tw));
+  KeepTileOffset(TileOffset[1], elSystem::FrameStep * vy, static_cast<float>(th));
 }
 
 void DrawWave(int x, int y, int amplitude, int period, float speed, int obj, int sx1, int sy1, int sx2, int sy2,
