@@ -108,7 +108,12 @@ int CreateObject(int width, int height, int memtype) {
   entry.Width = static_cast<uint16_t>(width);
   entry.Height = static_cast<uint16_t>(height);
   if (DirectDrawObject) entry.Surface = DirectDrawObject->CreateSurface(width, height, MemoryOf(memtype));
-  if (!entry.Surface) return elSystem::Error(where, NoSprite);
+  if (!entry.Surface) {
+    // Nobody can address an object whose creation failed: free its entry
+    // rather than lose it for the rest of the run.
+    EmptyObject(entry);
+    return elSystem::Error(where, NoSprite);
+  }
   KeyNewObject(entry);
   return index;
 }

@@ -146,6 +146,10 @@ TEST_F(ImagePack, MissingBrokenAndCutOffPacksFailCleanly) {
     EXPECT_EQ(LastBox(), "elDraw::LoadPack : BMPファイルを読み込めません");
     for (int i = 4; i < 8; ++i) ASSERT_EQ(elDraw::DrawObjectTable[i].Name[0], '\0') << bytes.size();
   }
+  // An entry without pixels cannot become an object, and takes no id.
+  testing_support::WriteBytes(dir.path + "p.pak", {0, 0, 1, 0, 'Z', 0});
+  EXPECT_EQ(elDraw::LoadPack("z", 1), 0);
+  EXPECT_EQ(LastBox(), "elDraw::CreateObject : スプライトを作成できません");
   testing_support::WriteBytes(dir.path + "p.pak", full);
   EXPECT_EQ(elDraw::LoadPack("spots.bmp", 1), 4);
 }
