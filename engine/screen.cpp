@@ -22,11 +22,11 @@ int ScreenError(const char* message) {
   return 0;
 }
 
-struct SpriteSpec {
+struct InternalSprite {
   const char* name;
   const char* failure;
 };
-constexpr SpriteSpec Sprites[4] = {
+constexpr InternalSprite Sprites[4] = {
     {"内部用１", "Bufferスプライトが生成できません"},
     {"内部用２", "Screenスプライトが生成できません"},
     {"内部用３", "Fontスプライトが生成できません"},
