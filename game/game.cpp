@@ -1,5 +1,6 @@
 #include "game/game.h"
 
+#include "engine/screen.h"
 #include "engine/system.h"
 #include "platform/keys.h"
 
@@ -27,6 +28,13 @@ elSystem::GameHooks Hooks() {
 }  // namespace game
 
 void LoadAssets() {
+  // Without a screen there is nothing to play on: the error box has been
+  // shown, and the program ends.
+  if (!elDraw::Screen(800, 600, 2)) {
+    elSystem::Exit();
+    return;
+  }
+  elDraw::SetClip(180, 0, 620, 600);
   elSystem::SceneNumber = 1;
   elSystem::PreviousScene = 0;
 }

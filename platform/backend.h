@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/display_settings.h"
+
 namespace platform {
 
 struct Rect {
@@ -55,6 +57,10 @@ class Backend {
   // A modal box; returns IDOK, IDYES or IDNO.
   virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
   virtual void Beep() = 0;
+
+  // The display device this machine offers (modes, capabilities, pixel
+  // format); the headless back end's tests change it.
+  DisplaySettings display{};
 };
 
 // The back end in use. Until one is installed a headless back end serves.

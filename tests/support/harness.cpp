@@ -54,6 +54,7 @@ Harness::Harness() {
   elDraw::TransitionState = 0;
   elDraw::TransitionCounter = 0;
   elDraw::ClipWindow = 0;
+  elDraw::ResetDisplayState();
 }
 
 Harness::~Harness() {
