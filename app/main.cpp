@@ -4,6 +4,7 @@
 
 #include "engine/system.h"
 #include "game/game.h"
+#include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/system.h"
 
@@ -18,8 +19,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "quorvane: no display could be opened\n");
     return 1;
   }
+  platform::InstallSdlAudio();
   elSystem::Game = game::Hooks();
   const int result = elSystem::WinMain(command_line.c_str(), 1);
+  platform::ShutdownSdlAudio();
   platform::ShutdownSdlBackend();
   return result;
 }
