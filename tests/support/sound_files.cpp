@@ -48,7 +48,7 @@ platform::WaveData Pcm16(int rate, int channels, const std::vector<int16_t>& sam
   w.format.avg_bytes_per_sec = static_cast<uint32_t>(rate * 2 * channels);
   w.format.bits_per_sample = 16;
   w.samples.resize(samples.size() * 2);
-  std::memcpy(w.samples.data(), samples.data(), w.samples.size());
+  if (!samples.empty()) std::memcpy(w.samples.data(), samples.data(), w.samples.size());
   return w;
 }
 
