@@ -203,19 +203,20 @@ int LoadStream(const char* name, int loopOffset) {
     elSystem::Error(kLoadStream, kNotFound);
     return -1;
   }
+  // A short sample is loaded whole; the length in seconds needs a byte rate.
+  const uint32_t avg = wave.avg_bytes_per_sec;
+  if (avg != 0 && entry.dataSize / avg < 5) {
+    std::fclose(f);
+    return LoadPack(name, 1);
+  }
   // The ring's halves are counted in seconds of the format, so it must be a
   // playable PCM format whose byte rate agrees with it.
   const platform::PcmFormat pcm{wave.channels, static_cast<int>(wave.samples_per_sec), wave.bits_per_sample};
   if (wave.format_tag != platform::WaveFormatPcm || !pcm.Valid() || wave.block_align != pcm.BlockAlign() ||
-      wave.avg_bytes_per_sec != static_cast<uint32_t>(pcm.BlockAlign() * pcm.rate)) {
+      avg != static_cast<uint32_t>(pcm.BlockAlign() * pcm.rate)) {
     std::fclose(f);
     elSystem::Error(kLoadStream, "サウンドバッファが生成できません");
     return -1;
-  }
-  const uint32_t avg = wave.avg_bytes_per_sec;
-  if (entry.dataSize / avg < 5) {
-    std::fclose(f);
-    return LoadPack(name, 1);
   }
   if (loopOffset < 0 || static_cast<uint32_t>(loopOffset) >= entry.dataSize) {
     std::fclose(f);
