@@ -4,6 +4,7 @@
 
 #include "engine/system.h"
 #include "game/game.h"
+#include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/sdl_joystick.h"
 #include "platform/system.h"
@@ -20,8 +21,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   platform::InstallSdlJoysticks();
+  platform::InstallSdlAudio();
   elSystem::Game = game::Hooks();
   const int result = elSystem::WinMain(command_line.c_str(), 1);
+  platform::ShutdownSdlAudio();
   platform::ShutdownSdlJoysticks();
   platform::ShutdownSdlBackend();
   return result;

@@ -13,6 +13,7 @@
 #include "engine/present.h"
 #include "engine/screen.h"
 #include "engine/services.h"
+#include "engine/sound.h"
 #include "game/game.h"
 #include "platform/clock.h"
 #include "platform/system.h"
@@ -55,9 +56,11 @@ Harness::Harness() {
   elDraw::TransitionCounter = 0;
   elDraw::ClipWindow = 0;
   elDraw::ResetDisplayState();
+  elSound::Reset();
 }
 
 Harness::~Harness() {
+  elSound::Reset();
   platform::ReleaseInstanceLock();
   platform::ResetMessageQueue();
   platform::SetBackend(nullptr);
