@@ -20,9 +20,11 @@ namespace platform {
 
 namespace {
 
+// Never destroyed: a font held in a global may be let go after the other
+// statics are gone.
 std::mutex& FontMutex() {
-  static std::mutex m;
-  return m;
+  static std::mutex* m = new std::mutex;
+  return *m;
 }
 
 // ---- fontconfig ----

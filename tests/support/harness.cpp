@@ -13,8 +13,11 @@
 #include "engine/present.h"
 #include "engine/screen.h"
 #include "engine/services.h"
+#include "engine/gdi_surface.h"
+#include "engine/text.h"
 #include "game/game.h"
 #include "platform/clock.h"
+#include "platform/font.h"
 #include "platform/system.h"
 
 namespace testing_support {
@@ -54,6 +57,10 @@ Harness::Harness() {
   elDraw::TransitionState = 0;
   elDraw::TransitionCounter = 0;
   elDraw::ClipWindow = 0;
+  // Text and GDI drawing: no font held, no test surfaces bound.
+  elText::ResetText();
+  elDraw::UnbindGdiSurfaces();
+  platform::SetFontFactory(nullptr);
 }
 
 Harness::~Harness() {
