@@ -3,6 +3,9 @@
 #include <vector>
 
 #include "engine/gdi_surface.h"
+#include "engine/services.h"
+#include "platform/bmp_write.h"
+#include "platform/system.h"
 
 namespace elDraw {
 
@@ -66,6 +69,16 @@ void GetPixel(int x, int y, int& r, int& g, int& b) {
 void InvertRect(int left, int top, int right, int bottom) {
   GdiLock back(GdiSurface::BackBuffer);
   if (back) platform::InvertRect(back.pixels(), {left, top, right, bottom});
+}
+
+int SaveBitmap(const char* name, int width, int height) {
+  GdiLock back(GdiSurface::BackBuffer);
+  if (!back) return 0;
+  // The back buffer is always 16 bits deep here. A size past the back
+  // buffer writes black there instead of reading beyond it.
+  platform::WriteBmp24(platform::ResolvePath(elSystem::GetPath(0) + (name ? name : "")), back.pixels(), width,
+                       height);
+  return 1;
 }
 
 }  // namespace elDraw

@@ -24,4 +24,9 @@ void SetPixel(int x, int y, ColorRef colour);
 void GetPixel(int x, int y, int& r, int& g, int& b);
 void InvertRect(int left, int top, int right, int bottom);
 
+// The top-left width x height of the back buffer as a 24-bit BMP file at the
+// program folder + name. 0 when the back buffer cannot be locked (no file),
+// else 1, also when the file could not be written.
+int SaveBitmap(const char* name, int width, int height);
+
 }  // namespace elDraw

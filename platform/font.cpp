@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <cmath>
 #include <map>
 #include <mutex>
@@ -30,7 +31,13 @@ std::mutex& FontMutex() {
 // ---- fontconfig ----
 
 bool InitFontconfig() {
-  static const bool ok = FcInit() == FcTrue;
+  static const bool ok = [] {
+    if (FcInit() != FcTrue) return false;
+    // The configuration is let go at exit; fontconfig frees some of what it
+    // parsed only then.
+    std::atexit(FcFini);
+    return true;
+  }();
   return ok;
 }
 

@@ -1,9 +1,15 @@
 #include "engine/gdi.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "engine/gdi_surface.h"
 #include "engine/screen.h"
+#include "platform/system.h"
 #include "support/canvas.h"
 #include "support/harness.h"
 
@@ -68,6 +74,54 @@ TEST_F(GdiDraw, RectangleBezierAndInvert) {
   elDraw::InvertRect(0, 0, 2, 2);
   EXPECT_EQ(back.At(0, 0), 0xFFFF);
   EXPECT_EQ(back.At(1, 1), 0);
+}
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+uint32_t Le32(const std::vector<uint8_t>& d, size_t at) {
+  return d[at] | (d[at + 1] << 8) | (d[at + 2] << 16) | (static_cast<uint32_t>(d[at + 3]) << 24);
+}
+
+TEST_F(GdiDraw, ScreenshotIsA24BitBottomUpBmpWithPaddedRows) {
+  char folder[] = "/tmp/quorvane_shot_XXXXXX";
+  ASSERT_NE(mkdtemp(folder), nullptr);
+  platform::SetProgramFolder(std::string(folder) + "/");
+  back.pixels[0] = 0xFFFF;           // top-left white
+  back.pixels[5 * 12 + 1] = 0x07E0;  // bottom row, second pixel: full green
+  ASSERT_EQ(elDraw::SaveBitmap("shot.bmp", 5, 6), 1);
+  const std::vector<uint8_t> d = ReadAll(std::string(folder) + "/shot.bmp");
+  const size_t row = 16;  // 15 bytes of pixels and one of padding
+  ASSERT_EQ(d.size(), 58 + row * 6);
+  EXPECT_EQ(d[0], 'B');
+  EXPECT_EQ(d[1], 'M');
+  EXPECT_EQ(Le32(d, 2), d.size());
+  EXPECT_EQ(Le32(d, 10), 58u);
+  EXPECT_EQ(Le32(d, 14), 40u);
+  EXPECT_EQ(Le32(d, 18), 5u);
+  EXPECT_EQ(Le32(d, 22), 6u);
+  EXPECT_EQ(d[28], 24);
+  EXPECT_EQ(Le32(d, 34), row * 6);
+  EXPECT_EQ(Le32(d, 38), 2834u);
+  // The bottom row comes first: its second pixel is green (5 bits, shifted up by 3).
+  EXPECT_EQ((std::vector<uint8_t>(d.begin() + 58 + 3, d.begin() + 58 + 6)), (std::vector<uint8_t>{0, 248, 0}));
+  // The top row comes last: white, then zero padding at the row's end.
+  const size_t top = 58 + row * 5;
+  EXPECT_EQ((std::vector<uint8_t>(d.begin() + top, d.begin() + top + 3)), (std::vector<uint8_t>{248, 248, 248}));
+  EXPECT_EQ(d[top + 15], 0);
+
+  // Wider and taller than the back buffer: the rest is black, nothing is
+  // read past the buffer.
+  ASSERT_EQ(elDraw::SaveBitmap("big.bmp", 801, 7), 1);
+  EXPECT_EQ(ReadAll(std::string(folder) + "/big.bmp").size(), 58u + 2404 * 7);
+
+  elDraw::UnbindGdiSurfaces();
+  EXPECT_EQ(elDraw::SaveBitmap("none.bmp", 5, 6), 0);
+  EXPECT_FALSE(std::filesystem::exists(std::string(folder) + "/none.bmp"));
+  platform::SetProgramFolder("");
+  std::filesystem::remove_all(folder);
 }
 
 TEST(GdiDrawWithoutBackBuffer, DrawsNothingAndReadsTheInvalidColour) {
