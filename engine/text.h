@@ -16,8 +16,8 @@ namespace elText {
 
 using ColorRef = platform::ColorRef;
 
-// The font description every font is made from: the 60-byte record of the
-// original API, fields nobody writes staying 0.
+// The font description every font is made from: the 60-byte LOGFONT record of
+// the Windows API, fields nobody writes staying 0.
 struct LogFontRecord {
   int32_t Height, Width, Escapement, Orientation, Weight;
   uint8_t Italic, Underline, StrikeOut, CharSet, OutPrecision, ClipPrecision, Quality, PitchAndFamily;

@@ -227,7 +227,7 @@ class FreeTypeFont : public Font {
   };
 
   // A positive height is the whole cell (ascent plus descent), a negative
-  // one the em square, as the original API sized its fonts.
+  // one the em square, as Windows sizes its fonts.
   void SetSize(int height) {
     FT_Activate_Size(size_);
     double ascent_units = face_->ascender, cell_units = face_->ascender - face_->descender;
