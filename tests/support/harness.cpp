@@ -14,8 +14,11 @@
 #include "engine/screen.h"
 #include "engine/services.h"
 #include "engine/sound.h"
+#include "engine/gdi_surface.h"
+#include "engine/text.h"
 #include "game/game.h"
 #include "platform/clock.h"
+#include "platform/font.h"
 #include "platform/system.h"
 
 namespace testing_support {
@@ -57,6 +60,10 @@ Harness::Harness() {
   elDraw::ClipWindow = 0;
   elDraw::ResetDisplayState();
   elSound::Reset();
+  // Text and GDI drawing: no font held, no test surfaces bound.
+  elText::ResetText();
+  elDraw::UnbindGdiSurfaces();
+  platform::SetFontFactory(nullptr);
 }
 
 Harness::~Harness() {
