@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/draw_object.h"
 #include "engine/screen.h"
 
 namespace elDraw {
@@ -10,16 +11,31 @@ namespace {
 
 platform::PixelBuffer Bound[GdiSurfaceCount] = {};
 
+bool IsBound(GdiSurface surface) { return Bound[static_cast<int>(surface)].pixels != nullptr; }
+
+int ObjectOf(GdiSurface surface) { return surface == GdiSurface::FontSprite ? FontSprite : FontBufferSprite; }
+
 }  // namespace
 
 bool LockGdiSurface(GdiSurface surface, platform::PixelBuffer& out) {
-  const platform::PixelBuffer& b = Bound[static_cast<int>(surface)];
-  if (!b.pixels || b.width <= 0 || b.height <= 0) return false;
-  out = b;
-  return true;
+  if (IsBound(surface)) {
+    const platform::PixelBuffer& b = Bound[static_cast<int>(surface)];
+    if (b.width <= 0 || b.height <= 0) return false;
+    out = b;
+    return true;
+  }
+  // The screen's own surfaces.
+  if (surface == GdiSurface::BackBuffer) return LockBackBuffer(out);
+  return LockObject(ObjectOf(surface), out);
 }
 
-void UnlockGdiSurface(GdiSurface) {}
+void UnlockGdiSurface(GdiSurface surface) {
+  if (IsBound(surface)) return;
+  if (surface == GdiSurface::BackBuffer)
+    UnlockBackBuffer();
+  else
+    UnlockObject(ObjectOf(surface));
+}
 
 void BindGdiSurface(GdiSurface surface, const platform::PixelBuffer& pixels) {
   Bound[static_cast<int>(surface)] = pixels;

@@ -15,9 +15,8 @@ constexpr int GdiSurfaceCount = 3;
 bool LockGdiSurface(GdiSurface surface, platform::PixelBuffer& out);
 void UnlockGdiSurface(GdiSurface surface);
 
-// A surface's pixels are whatever was bound here (the screen binds its
-// surfaces, tests bind buffers of their own); an unbound surface cannot be
-// locked.
+// Tests can bind buffers of their own in place of the screen's surfaces;
+// unbound, the back buffer and draw objects 2 and 3 are used.
 void BindGdiSurface(GdiSurface surface, const platform::PixelBuffer& pixels);
 void UnbindGdiSurfaces();
 

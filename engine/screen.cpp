@@ -7,9 +7,12 @@
 #include "engine/draw_object.h"
 #include "engine/frame.h"
 #include "engine/image_pack.h"
+#include "engine/joystick.h"
 #include "engine/pixel_tables.h"
 #include "engine/services.h"
+#include "engine/sound.h"
 #include "engine/system.h"
+#include "engine/text.h"
 
 namespace elDraw {
 
@@ -141,8 +144,11 @@ int Screen(int width, int height, int memtype) {
   ScreenRect = elRect{0, 0, width, height};
   elSystem::PresentRect = elRect{elSystem::WindowOrigin.x, elSystem::WindowOrigin.y,
                                  elSystem::WindowOrigin.x + width, elSystem::WindowOrigin.y + height};
-  // Sound, music and fonts are brought up by their own services.
+  elSound::Init();
+  elSound::EmptyObjects();
   elSystem::ResetWaits();
+  elText::EnumFonts();
+  elJoystick::Init();
   return 1;
 }
 

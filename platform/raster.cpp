@@ -1,36 +1,12 @@
 #include "platform/raster.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <vector>
 
 namespace platform {
 
 namespace {
-
-struct Channel {
-  int shift, bits;
-};
-
-Channel ChannelOf(uint16_t mask) {
-  if (mask == 0) return {0, 0};
-  return {std::countr_zero(mask), std::popcount(mask)};
-}
-
-uint16_t ChannelToPixel(uint32_t value8, uint16_t mask) {
-  const Channel c = ChannelOf(mask);
-  if (c.bits == 0) return 0;
-  const uint32_t v = c.bits >= 8 ? value8 : value8 >> (8 - c.bits);
-  return static_cast<uint16_t>((v << c.shift) & mask);
-}
-
-uint32_t ChannelToColor(uint16_t pixel, uint16_t mask) {
-  const Channel c = ChannelOf(mask);
-  if (c.bits == 0) return 0;
-  const uint32_t v = static_cast<uint32_t>(pixel & mask) >> c.shift;
-  return c.bits >= 8 ? v & 0xFF : v << (8 - c.bits);
-}
 
 inline void Plot(PixelBuffer& b, int x, int y, uint16_t pixel) {
   if (b.Contains(x, y)) b.Row(y)[x] = pixel;
@@ -213,17 +189,6 @@ void FillEvenOdd(PixelBuffer& b, const Point* p, int count, const Brush& brush, 
 }
 
 }  // namespace
-
-uint16_t ColorToPixel(ColorRef colour, const PixelFormat& f) {
-  return static_cast<uint16_t>(ChannelToPixel(colour & 0xFF, f.red_mask) |
-                               ChannelToPixel((colour >> 8) & 0xFF, f.green_mask) |
-                               ChannelToPixel((colour >> 16) & 0xFF, f.blue_mask));
-}
-
-ColorRef PixelToColor(uint16_t pixel, const PixelFormat& f) {
-  return ChannelToColor(pixel, f.red_mask) | (ChannelToColor(pixel, f.green_mask) << 8) |
-         (ChannelToColor(pixel, f.blue_mask) << 16);
-}
 
 void SetPixel(PixelBuffer& buffer, int x, int y, ColorRef colour) {
   Plot(buffer, x, y, ColorToPixel(colour, buffer.format));

@@ -7,21 +7,10 @@
 #include <cstdint>
 
 #include "platform/backend.h"
+#include "platform/color.h"
 #include "platform/pixel_buffer.h"
 
 namespace platform {
-
-using ColorRef = uint32_t;  // 0x00BBGGRR
-constexpr ColorRef ClrInvalid = 0xFFFFFFFFu;
-
-constexpr ColorRef Rgb(int r, int g, int b) {
-  return static_cast<ColorRef>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
-}
-
-// 8-bit channels cut down to the buffer's channel widths (low bits dropped).
-uint16_t ColorToPixel(ColorRef colour, const PixelFormat& format);
-// A pixel's channels placed at the top of 8-bit channels (low bits zero).
-ColorRef PixelToColor(uint16_t pixel, const PixelFormat& format);
 
 struct Point {
   int x = 0, y = 0;

@@ -41,9 +41,9 @@ TEST_F(GdiDraw, GetPixelSplitsTheColourIntoLowMiddleAndHighBytes) {
   elDraw::SetPixel(1, 1, 0x00336699);  // blue 0x33, green 0x66, red 0x99
   int r = 0, g = 0, b = 0;
   elDraw::GetPixel(1, 1, r, g, b);
-  EXPECT_EQ(r, 0x98);  // cut to the 5-6-5 pixel and back
-  EXPECT_EQ(g, 0x64);
-  EXPECT_EQ(b, 0x30);
+  EXPECT_EQ(r, 0x9C);  // cut to the 5-6-5 pixel and widened back
+  EXPECT_EQ(g, 0x65);
+  EXPECT_EQ(b, 0x31);
 }
 
 TEST_F(GdiDraw, PolygonStyleChoosesOutlineOpaqueOrTransparentHatch) {
