@@ -3,6 +3,7 @@
 // falling arms.
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "art.h"
 #include "cells.h"
@@ -60,15 +61,16 @@ void DropSheet(Canvas& c, int cells, float drift_step, Color color) {
   });
 }
 
-// A directional spiral or chain bullet: an arrowhead within the inscribed circle.
+// A directional spiral or chain bullet: an arrowhead with its light massed
+// at the front, so the way it points reads at a glance.
 void Arrow(Canvas& c, float size, float angle, Color color) {
   float m = size / 2;
-  Vec2 dir{std::cos(angle), std::sin(angle)}, side{-dir.y, dir.x};
-  c.Glow({m, m}, m * 0.95f, color * 0.6f, 1.6f);
-  Vec2 tip = Vec2{m, m} + dir * (m * 0.8f), back = Vec2{m, m} - dir * (m * 0.55f);
-  Contour head{tip, back + side * (m * 0.55f), Vec2{m, m} - dir * (m * 0.25f), back - side * (m * 0.55f)};
-  c.FillPolygon(head, Linear(back, color, tip, Mix(color, kWhite, 0.7f)), Blend::Add);
-  c.FillCircle(Vec2{m, m} + dir * (m * 0.2f), m * 0.18f, Paint(kWhite), Blend::Add);
+  Vec2 centre{m, m}, dir{std::cos(angle), std::sin(angle)}, side{-dir.y, dir.x};
+  Vec2 tip = centre + dir * (m * 0.85f), head = centre + dir * (m * 0.3f), back = centre - dir * (m * 0.45f);
+  c.Glow(head, m * 0.7f, color * 0.7f, 1.6f);
+  Contour arrow{tip, head - dir * (m * 0.15f) + side * (m * 0.5f), back, head - dir * (m * 0.15f) - side * (m * 0.5f)};
+  c.FillPolygon(arrow, Linear(back, color * 0.3f, tip, Mix(color, kWhite, 0.7f)), Blend::Add);
+  c.FillCircle(head, m * 0.2f, Paint(kWhite), Blend::Add);
 }
 
 // A bead of a curving chain: a ringed sphere.
@@ -120,6 +122,16 @@ void StrikeFrame(Canvas& c, int k) {
   }
 }
 
+// The rotating blit cuts the corners of a turned picture: keep every glow
+// inside the inscribed circle.
+std::function<void(Canvas&)> Round(std::function<void(Canvas&)> draw) {
+  return [draw](Canvas& c) {
+    draw(c);
+    float r = static_cast<float>(c.width()) / 2;
+    c.Clip(PathMask(Path{CirclePoints({r, r}, r - 0.5f, 64)}, c.width(), c.height()));
+  };
+}
+
 }  // namespace
 
 void AddBulletPictures(PictureList& out) {
@@ -143,28 +155,28 @@ void AddBulletPictures(PictureList& out) {
   out.push_back({"QOR6", 50, 50, [](Canvas& c) { Orb(c, {25, 25}, 24.8f, kOrange); }});
   out.push_back({"QOR7", 20, 20, [](Canvas& c) { Orb(c, {10, 10}, 9.8f, kBlue); }});
   // Needles drawn turned by their heading point up in the file.
-  out.push_back({"VAL40L", 39, 39, [](Canvas& c) { Needle(c, {19.5f, 19.5f}, 34, 9, Radians(-90), kPink); }});
-  out.push_back({"VAL40L1", 39, 39, [](Canvas& c) { Needle(c, {19.5f, 19.5f}, 34, 9, Radians(-90), kOrange); }});
-  out.push_back({"VAL40L2", 39, 39, [](Canvas& c) { Needle(c, {19.5f, 19.5f}, 34, 9, Radians(-90), kViolet); }});
-  out.push_back({"VALL301", 30, 30, [](Canvas& c) { Needle(c, {15, 15}, 26, 8, Radians(-90), kRed); }});
-  out.push_back({"VALL3011", 30, 30, [](Canvas& c) { Needle(c, {15, 15}, 26, 8, Radians(-90), kLime); }});
-  out.push_back({"VALL302", 30, 30, [](Canvas& c) { Needle(c, {15, 15}, 26, 8, Radians(-90), kPink); }});
+  out.push_back({"VAL40L", 39, 39, Round([](Canvas& c) { Needle(c, {19.5f, 19.5f}, 34, 9, Radians(-90), kPink); })});
+  out.push_back({"VAL40L1", 39, 39, Round([](Canvas& c) { Needle(c, {19.5f, 19.5f}, 34, 9, Radians(-90), kOrange); })});
+  out.push_back({"VAL40L2", 39, 39, Round([](Canvas& c) { Needle(c, {19.5f, 19.5f}, 34, 9, Radians(-90), kViolet); })});
+  out.push_back({"VALL301", 30, 30, Round([](Canvas& c) { Needle(c, {15, 15}, 26, 8, Radians(-90), kRed); })});
+  out.push_back({"VALL3011", 30, 30, Round([](Canvas& c) { Needle(c, {15, 15}, 26, 8, Radians(-90), kLime); })});
+  out.push_back({"VALL302", 30, 30, Round([](Canvas& c) { Needle(c, {15, 15}, 26, 8, Radians(-90), kPink); })});
   out.push_back({"VAL15L", 15, 30, [](Canvas& c) { Needle(c, {7.5f, 15}, 28, 7, Radians(90), kOrange); }});
   out.push_back({"VAL151L", 60, 30, [](Canvas& c) {
                    DrawCells(c, 30, 30, 2, [](Canvas& f, int k) { Needle(f, {15, 15}, 26, 7, Radians(k == 0 ? 45 : 135), kOrange); });
                  }});
   // Spiral and chain bullets: round where no direction follows the flight,
   // otherwise pointing right (plus users) or left (minus users).
-  out.push_back({"VAL20w", 19, 19, [](Canvas& c) { Bead(c, 19, kBlue); }});
-  out.push_back({"VAL21w", 19, 19, [](Canvas& c) { Arrow(c, 19, 0, kBlue); }});
-  out.push_back({"VALL3013", 30, 30, [](Canvas& c) { Bead(c, 30, kViolet); }});
-  out.push_back({"VALL3014", 30, 30, [](Canvas& c) { Arrow(c, 30, 0, kViolet); }});
-  out.push_back({"VALL3015", 30, 30, [](Canvas& c) { Arrow(c, 30, kPi, kPink); }});
-  out.push_back({"VALL3016", 30, 30, [](Canvas& c) { Arrow(c, 30, 0, kPink); }});
-  out.push_back({"VALL3017", 30, 30, [](Canvas& c) { Arrow(c, 30, kPi, kLime); }});
-  out.push_back({"VALL3018", 30, 30, [](Canvas& c) { Arrow(c, 30, 0, kLime); }});
-  out.push_back({"VAL3017A", 30, 30, [](Canvas& c) { Bead(c, 30, kLime); }});
-  out.push_back({"VAL3018A", 30, 30, [](Canvas& c) { Bead(c, 30, kLime * 0.9f + kBlue * 0.1f); }});
+  out.push_back({"VAL20w", 19, 19, Round([](Canvas& c) { Bead(c, 19, kBlue); })});
+  out.push_back({"VAL21w", 19, 19, Round([](Canvas& c) { Arrow(c, 19, 0, kBlue); })});
+  out.push_back({"VALL3013", 30, 30, Round([](Canvas& c) { Bead(c, 30, kViolet); })});
+  out.push_back({"VALL3014", 30, 30, Round([](Canvas& c) { Arrow(c, 30, 0, kViolet); })});
+  out.push_back({"VALL3015", 30, 30, Round([](Canvas& c) { Arrow(c, 30, kPi, kPink); })});
+  out.push_back({"VALL3016", 30, 30, Round([](Canvas& c) { Arrow(c, 30, 0, kPink); })});
+  out.push_back({"VALL3017", 30, 30, Round([](Canvas& c) { Arrow(c, 30, kPi, kLime); })});
+  out.push_back({"VALL3018", 30, 30, Round([](Canvas& c) { Arrow(c, 30, 0, kLime); })});
+  out.push_back({"VAL3017A", 30, 30, Round([](Canvas& c) { Bead(c, 30, kLime); })});
+  out.push_back({"VAL3018A", 30, 30, Round([](Canvas& c) { Bead(c, 30, kLime * 0.9f + kBlue * 0.1f); })});
   struct ArmDef {
     const char* name;
     int w, h;
