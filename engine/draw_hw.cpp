@@ -8,6 +8,7 @@
 #include "engine/draw_object.h"
 #include "engine/frame.h"
 #include "engine/pixel_tables.h"
+#include "engine/random.h"
 #include "engine/screen.h"
 
 namespace elDraw {
@@ -286,7 +287,7 @@ void DrawScanlines(int x, int y, int n, int obj, int sx1, int sy1, int sx2, int 
     return;
   }
   const i64 range = -i64{n};
-  for (i64 line = c.sy1 + std::rand() % range + 1; line < c.sy2; line += std::rand() % range + 1)
+  for (i64 line = c.sy1 + elRandom::Next() % range + 1; line < c.sy2; line += elRandom::Next() % range + 1)
     DrawLine(c.x, c.y + line - c.sy1, obj, c.sx1, line, c.sx2);
 }
 
@@ -298,7 +299,7 @@ void DrawJitter(int x, int y, int n, int obj, int sx1, int sy1, int sx2, int sy2
   Copy c{x, y, sx1, sy1, sx2, sy2};
   if (!FitLines(obj, c)) return;
   for (i64 line = c.sy1; line < c.sy2; ++line)
-    DrawLine(c.x + std::rand() % (2 * i64{n}) - n, c.y + line - c.sy1, obj, c.sx1, line, c.sx2);
+    DrawLine(c.x + elRandom::Next() % (2 * i64{n}) - n, c.y + line - c.sy1, obj, c.sx1, line, c.sx2);
 }
 
 void DrawVerticalWave(int x, int y, int direction, float speed, int obj, int sx1, int sy1, int sx2, int sy2) {

@@ -1,5 +1,7 @@
 #include "engine/pixel_tables.h"
 
+#include "engine/random.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -92,7 +94,7 @@ void BuildBlendTables() {
       for (int bb = 0; bb < Levels; ++bb) SubtractTable[c][a][bb] = static_cast<uint16_t>((a - bb > 0 ? a - bb : 0) << ts);
   }
   for (int sum = 0; sum < GreySums; ++sum) GreyTable[sum] = static_cast<uint16_t>(sum / 3);
-  for (int i = 0; i < RandomEntries; ++i) RandomTable[i] = static_cast<uint8_t>(std::rand() % 3);
+  for (int i = 0; i < RandomEntries; ++i) RandomTable[i] = static_cast<uint8_t>(elRandom::Next() % 3);
 }
 
 void ClearPixelTables() {

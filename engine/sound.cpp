@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/random.h"
 #include "engine/services.h"
 #include "engine/sound_slots.h"
 #include "platform/wave.h"
@@ -174,7 +175,7 @@ void PlayAny(int obj, int mix, bool looping) {
       SoundObject.EchoTimer[obj] = 0.0f;
       SoundObject.EchoLooping[obj] = looping ? 1 : 0;
       SoundObject.EchoPan[obj] = static_cast<float>(SoundObject.Pan[obj][SoundObject.NextMix[obj]]);
-      SoundObject.EchoPanDirection[obj] = 2 * (std::rand() % 2) - 1;
+      SoundObject.EchoPanDirection[obj] = 2 * (elRandom::Next() % 2) - 1;
     }
     const int next = SoundObject.NextMix[obj];
     if (slots::HasMix(obj, next)) Start(obj, next, looping);

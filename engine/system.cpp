@@ -7,6 +7,7 @@
 #include "engine/input.h"
 #include "engine/music.h"
 #include "engine/present.h"
+#include "engine/random.h"
 #include "engine/screen.h"
 #include "engine/services.h"
 #include "engine/sound.h"
@@ -82,7 +83,7 @@ int Startup(const char* command_line, int show_command) {
   if (!MainWindow) return 0;
   platform::ShowWindow(MainWindow);
 
-  std::srand(static_cast<unsigned>(platform::TimeSeconds()));
+  elRandom::Seed(static_cast<uint32_t>(platform::TimeSeconds()));
   EnableIme(0);
   if (Game.LoadAssets) Game.LoadAssets();
   ResetFrameTime();

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "engine/random.h"
 #include "engine/pixel_tables.h"
 #include "support/display_fixture.h"
 
@@ -102,17 +103,17 @@ TEST_F(PixelTableValues, SpotValuesOfTheFixedTables) {
 }
 
 TEST_F(PixelTableValues, RandomTableDrawsTenThousandNumbersFromTheSharedGenerator) {
-  std::srand(77);
+  elRandom::Seed(77);
   ASSERT_EQ(Up(), 1);
-  const int after = std::rand();
-  std::srand(77);
+  const int after = elRandom::Next();
+  elRandom::Seed(77);
   int counts[3] = {0, 0, 0};
   for (int i = 0; i < elDraw::RandomEntries; ++i) {
-    const int expect = std::rand() % 3;
+    const int expect = elRandom::Next() % 3;
     ASSERT_EQ(elDraw::RandomTable[i], expect) << i;
     ++counts[expect];
   }
-  EXPECT_EQ(std::rand(), after);
+  EXPECT_EQ(elRandom::Next(), after);
   for (int n : counts) EXPECT_GT(n, 3000);
 }
 
