@@ -9,6 +9,7 @@
 #include "engine/image_pack.h"
 #include "engine/joystick.h"
 #include "engine/pixel_tables.h"
+#include "engine/present.h"
 #include "engine/services.h"
 #include "engine/sound.h"
 #include "engine/system.h"
@@ -141,6 +142,8 @@ int Screen(int width, int height, int memtype) {
 
   for (int i = FirstPictureObject; i < DrawObjectCount; ++i) EmptyObject(DrawObjectTable[i]);
 
+  ViewerPicture = 0;
+  ViewerBackground = 0;
   ScreenRect = elRect{0, 0, width, height};
   elSystem::PresentRect = elRect{elSystem::WindowOrigin.x, elSystem::WindowOrigin.y,
                                  elSystem::WindowOrigin.x + width, elSystem::WindowOrigin.y + height};

@@ -51,12 +51,11 @@ Harness::Harness() {
   platform::SetWindowProc(&elSystem::WndProc);
   elSystem::Game = elSystem::GameHooks{};
   elSystem::InitGlobals();
+  elDraw::ResetPresentState();
   elSystem::StartFrameTimer();
   elSystem::ResetWaits();
   elSystem::ErrorFlag = 0;
   elSystem::DataFolder.clear();
-  elDraw::TransitionState = 0;
-  elDraw::TransitionCounter = 0;
   elDraw::ClipWindow = 0;
   elDraw::ResetDisplayState();
   elSound::Reset();
