@@ -10,11 +10,13 @@
 #include "engine/clip_window.h"
 #include "engine/frame.h"
 #include "engine/input.h"
+#include "engine/music.h"
 #include "engine/present.h"
 #include "engine/screen.h"
 #include "engine/services.h"
 #include "game/game.h"
 #include "platform/clock.h"
+#include "platform/mci.h"
 #include "platform/system.h"
 
 namespace testing_support {
@@ -43,6 +45,9 @@ Harness::Harness() {
   IsolateInstanceLock();
   platform::UseManualClock(1000);
   platform::SetBackend(&backend_);
+  platform::CloseMciDevices();
+  platform::SetMciCommandLog(&backend_.mci_commands);
+  elMusic::Init();
   platform::ResetMessageQueue();
   platform::SetWindowProc(&elSystem::WndProc);
   elSystem::Game = elSystem::GameHooks{};
@@ -58,6 +63,8 @@ Harness::Harness() {
 
 Harness::~Harness() {
   platform::ReleaseInstanceLock();
+  platform::CloseMciDevices();
+  platform::SetMciCommandLog(nullptr);
   platform::ResetMessageQueue();
   platform::SetBackend(nullptr);
   platform::UseRealClock();
