@@ -72,6 +72,8 @@ class HeadlessBackend : public Backend {
   int frame_width = 0, frame_height = 0;
   // Called on every present (a test can post messages from here).
   std::function<void()> on_present;
+  // Every command string sent to the MIDI sequencer (the harness hooks it up).
+  std::vector<std::string> mci_commands;
 };
 
 }  // namespace platform

@@ -10,6 +10,7 @@
 #include "engine/clip_window.h"
 #include "engine/frame.h"
 #include "engine/input.h"
+#include "engine/music.h"
 #include "engine/present.h"
 #include "engine/screen.h"
 #include "engine/services.h"
@@ -19,6 +20,7 @@
 #include "game/game.h"
 #include "platform/clock.h"
 #include "platform/font.h"
+#include "platform/mci.h"
 #include "platform/system.h"
 
 namespace testing_support {
@@ -47,6 +49,9 @@ Harness::Harness() {
   IsolateInstanceLock();
   platform::UseManualClock(1000);
   platform::SetBackend(&backend_);
+  platform::CloseMciDevices();
+  platform::SetMciCommandLog(&backend_.mci_commands);
+  elMusic::Init();
   platform::ResetMessageQueue();
   platform::SetWindowProc(&elSystem::WndProc);
   elSystem::Game = elSystem::GameHooks{};
@@ -68,6 +73,8 @@ Harness::Harness() {
 Harness::~Harness() {
   elSound::Reset();
   platform::ReleaseInstanceLock();
+  platform::CloseMciDevices();
+  platform::SetMciCommandLog(nullptr);
   platform::ResetMessageQueue();
   platform::SetBackend(nullptr);
   platform::UseRealClock();

@@ -1,0 +1,153 @@
+#include "platform/mci.h"
+
+#include <strings.h>
+
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+
+#include "platform/midi_file.h"
+#include "platform/midi_sequencer.h"
+#include "platform/music_source.h"
+#include "platform/system.h"
+
+namespace platform {
+namespace {
+
+std::vector<std::string>* g_log = nullptr;
+std::string g_alias;  // the open sequence's name; empty when none is open
+
+bool Same(const std::string& a, const char* b) { return strcasecmp(a.c_str(), b) == 0; }
+
+// Words separated by blanks; a word in double quotes may hold blanks. An
+// unclosed quote makes the command unreadable.
+std::optional<std::vector<std::string>> Split(const std::string& command) {
+  std::vector<std::string> words;
+  size_t i = 0;
+  while (i < command.size()) {
+    if (std::isspace(static_cast<unsigned char>(command[i]))) {
+      ++i;
+      continue;
+    }
+    if (command[i] == '"') {
+      const size_t close = command.find('"', i + 1);
+      if (close == std::string::npos) return std::nullopt;
+      words.push_back(command.substr(i + 1, close - i - 1));
+      i = close + 1;
+      continue;
+    }
+    size_t end = i;
+    while (end < command.size() && !std::isspace(static_cast<unsigned char>(command[end]))) ++end;
+    words.push_back(command.substr(i, end - i));
+    i = end;
+  }
+  return words;
+}
+
+// The whole file, or nothing when it cannot be read or is too large to be a
+// song of ours (which then fails the check).
+std::optional<std::vector<uint8_t>> ReadSong(const std::string& path) {
+  std::FILE* f = OpenFile(path, "rb");
+  if (!f) return std::nullopt;
+  std::vector<uint8_t> bytes;
+  uint8_t buffer[16384];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+    bytes.insert(bytes.end(), buffer, buffer + n);
+    if (bytes.size() > MaxMidiFileBytes) break;
+  }
+  const bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  if (failed) return std::nullopt;
+  return bytes;
+}
+
+int Open(const std::vector<std::string>& words) {
+  if (words.size() < 2) return MciBadParameters;
+  const std::string& path = words[1];
+  std::string alias = path;
+  for (size_t i = 2; i < words.size(); i += 2) {
+    if (i + 1 >= words.size()) return MciBadParameters;
+    if (Same(words[i], "type")) {
+      if (!Same(words[i + 1], "sequencer")) return MciBadParameters;
+    } else if (Same(words[i], "alias")) {
+      alias = words[i + 1];
+    } else {
+      return MciBadParameters;
+    }
+  }
+  if (!g_alias.empty()) return MciDeviceBusy;
+
+  const std::optional<std::vector<uint8_t>> song = ReadSong(path);
+  if (!song) {
+    std::fprintf(stderr, "quorvane: music file %s cannot be read: no music\n", path.c_str());
+    return MciFileNotFound;
+  }
+  std::string problem;
+  if (!CheckMidiFile(song->data(), song->size(), &problem)) {
+    std::fprintf(stderr, "quorvane: music file %s is unusable (%s): no music\n", path.c_str(), problem.c_str());
+    return MciBadFile;
+  }
+  if (!Sequencer().Open(*song, &problem)) {
+    std::fprintf(stderr, "quorvane: music file %s cannot be played (%s): no music\n", path.c_str(),
+                 problem.c_str());
+    return MciNoSynthesiser;
+  }
+  g_alias = alias;
+  SetMusicSource(&Sequencer());
+  return MciOk;
+}
+
+}  // namespace
+
+int MciSendString(const std::string& command, std::string* reply, WindowHandle notify_window) {
+  if (g_log) g_log->push_back(command);
+  if (reply) reply->clear();
+  const std::optional<std::vector<std::string>> parsed = Split(command);
+  if (!parsed || parsed->empty()) return MciUnknownCommand;
+  const std::vector<std::string>& words = *parsed;
+  const std::string& verb = words[0];
+
+  if (Same(verb, "open")) return Open(words);
+  static const char* const kVerbs[] = {"play", "seek", "stop", "close", "status"};
+  bool known = false;
+  for (const char* v : kVerbs) known = known || Same(verb, v);
+  if (!known) return MciUnknownCommand;
+  if (words.size() < 2 || g_alias.empty() || !Same(words[1], g_alias.c_str())) return MciUnknownDevice;
+
+  const size_t extra = words.size() - 2;
+  MidiSequencer& sequencer = Sequencer();
+  if (Same(verb, "play")) {
+    if (extra == 0) {
+      sequencer.Play(0);
+    } else if (extra == 1 && Same(words[2], "notify")) {
+      sequencer.Play(notify_window);
+    } else {
+      return MciBadParameters;
+    }
+  } else if (Same(verb, "seek")) {
+    if (extra != 2 || !Same(words[2], "to") || !Same(words[3], "start")) return MciBadParameters;
+    sequencer.SeekToStart();
+  } else if (Same(verb, "stop")) {
+    if (extra != 0) return MciBadParameters;
+    sequencer.Stop();
+  } else if (Same(verb, "close")) {
+    if (extra != 0) return MciBadParameters;
+    sequencer.Close();
+    g_alias.clear();
+  } else {  // status
+    if (extra != 1 || !Same(words[2], "mode")) return MciBadParameters;
+    if (reply) *reply = sequencer.Mode() == SequenceMode::Playing ? "playing" : "stopped";
+  }
+  return MciOk;
+}
+
+void SetMciCommandLog(std::vector<std::string>* log) { g_log = log; }
+
+void CloseMciDevices() {
+  Sequencer().Close();
+  g_alias.clear();
+}
+
+}  // namespace platform

@@ -1,0 +1,49 @@
+// Standard MIDI files: a small writer (notes to bytes) for the music we make
+// ourselves, and a strict checker that every file passes before the
+// synthesiser's player is allowed to parse it.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct MidiNote {
+  uint32_t start = 0;   // ticks from the start of the song
+  uint32_t length = 0;  // ticks; 0 makes a note-off at the same tick
+  uint8_t key = 60;
+  uint8_t velocity = 100;
+};
+
+// One instrument on one channel.
+struct MidiPart {
+  uint8_t channel = 0;  // 0..15 (9 is percussion in General MIDI)
+  uint8_t program = 0;  // General MIDI program 0..127
+  std::vector<MidiNote> notes;
+};
+
+struct MidiSong {
+  uint16_t ticks_per_quarter = 480;
+  uint32_t micros_per_quarter = 500000;  // 120 beats per minute
+  // Where the song ends (and a loop restarts), in ticks; 0 ends it with the
+  // last note-off.
+  uint32_t length = 0;
+  std::vector<MidiPart> parts;
+};
+
+// Format 0 for a single part, format 1 (a tempo track, then one track per
+// part) otherwise.
+std::vector<uint8_t> WriteMidiFile(const MidiSong& song);
+
+// The largest file the music player takes.
+constexpr size_t MaxMidiFileBytes = 2 * 1024 * 1024;
+
+// True when the bytes are a complete, well-formed standard MIDI file with
+// something to play: header, every announced track chunk inside the file,
+// every event inside its chunk, lengths and status bytes valid, a non-zero
+// tempo and a song longer than zero ticks. Otherwise false, with the reason
+// in `problem` (when given).
+bool CheckMidiFile(const uint8_t* data, size_t size, std::string* problem = nullptr);
+
+}  // namespace platform

@@ -1,0 +1,259 @@
+#include "platform/midi_sequencer.h"
+
+#include <fluidsynth.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace platform {
+namespace {
+
+// The synthesiser's own limits on its sample rate.
+constexpr int MinSampleRate = 8000;
+constexpr int MaxSampleRate = 96000;
+// FluidSynth renders in blocks of this many frames; the end of the song is
+// looked for after each.
+constexpr int BlockFrames = 64;
+// FluidSynth's default output level leaves a single instrument faint beside
+// the sound effects; this still leaves headroom for a full arrangement.
+constexpr double SynthGain = 0.4;
+
+std::mutex g_paths_mutex;
+std::vector<std::string> g_paths;
+
+std::vector<std::string> SoundFontPaths() {
+  std::lock_guard<std::mutex> lock(g_paths_mutex);
+  return g_paths.empty() ? DefaultSoundFontPaths() : g_paths;
+}
+
+}  // namespace
+
+std::vector<std::string> DefaultSoundFontPaths() {
+  return {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2",
+          "/usr/share/sounds/sf2/FluidR3_GM.sf2"};
+}
+
+void SetSoundFontPaths(std::vector<std::string> paths) {
+  std::lock_guard<std::mutex> lock(g_paths_mutex);
+  g_paths = std::move(paths);
+}
+
+MidiSequencer::~MidiSequencer() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  DeletePlayer();
+  DeleteSynth();
+}
+
+bool MidiSequencer::EnsureSynth(int sample_rate, std::string* problem) {
+  const std::vector<std::string> paths = SoundFontPaths();
+  if (synth_ && synth_rate_ == sample_rate && synth_paths_ == paths) return true;
+  DeletePlayer();
+  DeleteSynth();
+  // Its warnings (such as every note without an instrument when there is no
+  // soundfont) would flood stderr; errors still get through.
+  fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
+  settings_ = new_fluid_settings();
+  if (settings_) {
+    fluid_settings_setnum(settings_, "synth.gain", SynthGain);
+    fluid_settings_setnum(settings_, "synth.sample-rate", sample_rate);
+    // Locking the samples in memory may be refused, and is not needed.
+    fluid_settings_setint(settings_, "synth.lock-memory", 0);
+    synth_ = new_fluid_synth(settings_);
+  }
+  if (!synth_) {
+    DeleteSynth();
+    if (problem) *problem = "the synthesiser could not be made";
+    return false;
+  }
+  synth_rate_ = sample_rate;
+  synth_paths_ = paths;
+  soundfont_ = false;
+  for (const std::string& path : paths) {
+    if (access(path.c_str(), R_OK) == 0 && fluid_synth_sfload(synth_, path.c_str(), 1) != FLUID_FAILED) {
+      soundfont_ = true;
+      break;
+    }
+  }
+  if (!soundfont_) {
+    std::string looked;
+    for (const std::string& path : paths) looked += (looked.empty() ? "" : ", ") + path;
+    std::fprintf(stderr, "quorvane: no General MIDI soundfont found (%s): music is silent\n", looked.c_str());
+  }
+  return true;
+}
+
+void MidiSequencer::DeleteSynth() {
+  if (synth_) delete_fluid_synth(synth_);
+  if (settings_) delete_fluid_settings(settings_);
+  synth_ = nullptr;
+  settings_ = nullptr;
+  synth_rate_ = 0;
+  soundfont_ = false;
+}
+
+bool MidiSequencer::MakePlayer() {
+  DeletePlayer();
+  if (!synth_ || song_.empty()) return false;
+  player_ = new_fluid_player(synth_);
+  if (!player_) return false;
+  if (fluid_player_add_mem(player_, song_.data(), song_.size()) != FLUID_OK) {
+    DeletePlayer();
+    return false;
+  }
+  fluid_player_set_loop(player_, -1);
+  fresh_ = true;
+  last_tick_ = 0;
+  return true;
+}
+
+// Only ever called with mutex_ held, so the synthesiser is not rendering.
+void MidiSequencer::DeletePlayer() {
+  if (player_) delete_fluid_player(player_);
+  player_ = nullptr;
+}
+
+void MidiSequencer::ReleaseNotes() {
+  if (!synth_) return;
+  const int channels = fluid_synth_count_midi_channels(synth_);
+  for (int ch = 0; ch < channels; ++ch) {
+    // A held pedal would keep the notes sounding.
+    fluid_synth_cc(synth_, ch, 64, 0);
+    fluid_synth_cc(synth_, ch, 66, 0);
+    fluid_synth_all_notes_off(synth_, ch);
+  }
+}
+
+void MidiSequencer::AbortNotify() {
+  if (notify_window_) PostMessage(notify_window_, Msg::MciNotify, MCI_NOTIFY_ABORTED);
+  notify_window_ = 0;
+}
+
+bool MidiSequencer::Open(const std::vector<uint8_t>& song, std::string* problem) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (mode_ != SequenceMode::Closed) {
+    if (problem) *problem = "a sequence is already open";
+    return false;
+  }
+  if (!EnsureSynth(render_rate_, problem)) return false;
+  song_ = song;
+  if (!MakePlayer()) {
+    song_.clear();
+    if (problem) *problem = "the player could not take the song";
+    return false;
+  }
+  mode_ = SequenceMode::Stopped;
+  notify_window_ = 0;
+  return true;
+}
+
+void MidiSequencer::SeekToStart() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  // Right after the end the looping player is at the start already.
+  if (mode_ == SequenceMode::Closed || mode_ == SequenceMode::Ended) return;
+  AbortNotify();
+  if (!fresh_) {
+    DeletePlayer();
+    ReleaseNotes();
+    MakePlayer();
+  }
+  mode_ = SequenceMode::Stopped;
+}
+
+void MidiSequencer::Play(WindowHandle notify_window) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (mode_ == SequenceMode::Closed || !player_) return;
+  notify_window_ = notify_window;
+  if (mode_ == SequenceMode::Stopped) {
+    fluid_player_play(player_);
+    fresh_ = false;
+    last_tick_ = fluid_player_get_current_tick(player_);
+  }
+  mode_ = SequenceMode::Playing;
+}
+
+void MidiSequencer::Stop() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (mode_ == SequenceMode::Closed) return;
+  AbortNotify();
+  if (mode_ != SequenceMode::Stopped && player_) {
+    fluid_player_stop(player_);
+    ReleaseNotes();
+  }
+  mode_ = SequenceMode::Stopped;
+}
+
+void MidiSequencer::Close() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (mode_ == SequenceMode::Closed) return;
+  AbortNotify();
+  DeletePlayer();
+  ReleaseNotes();
+  song_.clear();
+  mode_ = SequenceMode::Closed;
+}
+
+SequenceMode MidiSequencer::Mode() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return mode_;
+}
+
+bool MidiSequencer::HasSoundFont() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return synth_ && soundfont_;
+}
+
+void MidiSequencer::Render(float* out, int frames, int sample_rate) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (!out || frames <= 0 || sample_rate < MinSampleRate || sample_rate > MaxSampleRate) return;
+  render_rate_ = sample_rate;
+  if (!synth_) return;
+  if (synth_rate_ != sample_rate) {
+    // A new rate needs a new synthesiser; the song starts again on it.
+    const SequenceMode mode = mode_;
+    if (!EnsureSynth(sample_rate, nullptr)) {
+      if (mode_ != SequenceMode::Closed) mode_ = SequenceMode::Stopped;
+      return;
+    }
+    if (mode != SequenceMode::Closed && MakePlayer() &&
+        (mode == SequenceMode::Playing || mode == SequenceMode::Ended)) {
+      fluid_player_play(player_);
+      fresh_ = false;
+    }
+    if (!player_ && mode_ != SequenceMode::Closed) mode_ = SequenceMode::Stopped;
+  }
+
+  float block[2 * BlockFrames];
+  for (int done = 0; done < frames;) {
+    const int n = std::min(BlockFrames, frames - done);
+    fluid_synth_write_float(synth_, n, block, 0, 2, block, 1, 2);
+    float* dst = out + 2 * static_cast<ptrdiff_t>(done);
+    for (int i = 0; i < 2 * n; ++i) dst[i] += block[i];
+    done += n;
+
+    // The looping player has wrapped round when its tick falls back.
+    if (!player_ || (mode_ != SequenceMode::Playing && mode_ != SequenceMode::Ended)) continue;
+    const int tick = fluid_player_get_current_tick(player_);
+    const bool wrapped = tick < last_tick_;
+    last_tick_ = tick;
+    if (!wrapped) continue;
+    if (mode_ == SequenceMode::Playing && notify_window_) {
+      PostMessage(notify_window_, Msg::MciNotify, MCI_NOTIFY_SUCCESSFUL);
+      notify_window_ = 0;
+      mode_ = SequenceMode::Ended;
+    } else {
+      // Nobody asked for another pass: the song ends here.
+      fluid_player_stop(player_);
+      ReleaseNotes();
+      mode_ = SequenceMode::Stopped;
+    }
+  }
+}
+
+MidiSequencer& Sequencer() {
+  // Never destroyed: the mixer's thread may still render during exit.
+  static MidiSequencer* const sequencer = new MidiSequencer;
+  return *sequencer;
+}
+
+}  // namespace platform

@@ -1,0 +1,89 @@
+// The MIDI sequencer: one sequence at a time, played by FluidSynth's player
+// and synthesiser into the mixer's music slot (no audio driver of its own).
+// The player loops by itself, so a restart lands exactly at the end of the
+// song; each time the song ends while a notification is armed, the
+// notification goes to the window queue and the sequence reports itself
+// stopped until it is played again, while the audio runs on seamlessly.
+#pragma once
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/messages.h"
+#include "platform/music_source.h"
+
+// FluidSynth's types, kept out of every includer.
+struct _fluid_hashtable_t;
+struct _fluid_synth_t;
+struct _fluid_player_t;
+
+namespace platform {
+
+// Where the General MIDI soundfont is looked for, in order (Debian's paths).
+std::vector<std::string> DefaultSoundFontPaths();
+// Replaces the search list; an empty list restores the defaults. The next
+// synthesiser made uses it.
+void SetSoundFontPaths(std::vector<std::string> paths);
+
+enum class SequenceMode {
+  Closed,
+  Stopped,  // opened, stopped by a command, or not yet played
+  Playing,
+  Ended,    // the song reached its end while a notification was armed; the
+            // player is already running the next pass from the start
+};
+
+class MidiSequencer : public MusicSource {
+ public:
+  ~MidiSequencer() override;
+
+  // Opens a song (the bytes of a checked MIDI file). False when nothing can
+  // be opened (a sequence is open, or no synthesiser could be made).
+  bool Open(const std::vector<uint8_t>& song, std::string* problem);
+  // Back to the start of the song, stopped; right after the song ended, the
+  // player is there already and keeps running.
+  void SeekToStart();
+  // Plays from the current position. A window other than 0 is sent
+  // MciNotify(MCI_NOTIFY_SUCCESSFUL) when the song ends.
+  void Play(WindowHandle notify_window);
+  // Pauses at the current position; sounding notes are released.
+  void Stop();
+  // Drops the sequence.
+  void Close();
+  SequenceMode Mode() const;
+  // Whether the synthesiser has a soundfont (without one the music is silent
+  // but keeps its time).
+  bool HasSoundFont() const;
+
+  void Render(float* out, int frames, int sample_rate) override;
+
+ private:
+  bool EnsureSynth(int sample_rate, std::string* problem);
+  void DeleteSynth();
+  bool MakePlayer();
+  void DeletePlayer();
+  void ReleaseNotes();
+  // A pending notification is cancelled: the window hears "aborted".
+  void AbortNotify();
+
+  mutable std::mutex mutex_;
+  _fluid_hashtable_t* settings_ = nullptr;
+  _fluid_synth_t* synth_ = nullptr;
+  _fluid_player_t* player_ = nullptr;
+  int synth_rate_ = 0;
+  int render_rate_ = 44100;  // the rate the mixer last asked for
+  bool soundfont_ = false;
+  std::vector<std::string> synth_paths_;  // the search list the synth was built with
+  std::vector<uint8_t> song_;
+  SequenceMode mode_ = SequenceMode::Closed;
+  bool fresh_ = true;  // the player has not started yet
+  int last_tick_ = 0;
+  WindowHandle notify_window_ = 0;
+};
+
+// The one sequencer; it installs itself as the mixer's music source when a
+// sequence is opened.
+MidiSequencer& Sequencer();
+
+}  // namespace platform

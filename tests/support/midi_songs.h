@@ -1,0 +1,40 @@
+// Small songs for the music tests, and what to measure in rendered audio.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/midi_file.h"
+
+namespace testing_support {
+
+// One second at 120 beats per minute (480 ticks a quarter): a note of a
+// quarter at the start, then rest to the end of the second.
+platform::MidiSong OneNoteSong();
+// One second of eighth notes, each sounding 200 ticks of its 240.
+platform::MidiSong EighthNotesSong();
+
+// Writes bytes to path, making its folders; false on failure.
+bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// Stereo interleaved frames [first, last) of samples: the largest magnitude.
+float Peak(const std::vector<float>& samples, size_t first, size_t last);
+// The first frame at or after `from` whose magnitude exceeds threshold, or
+// SIZE_MAX.
+size_t Onset(const std::vector<float>& samples, size_t from, float threshold);
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  // With a trailing '/'.
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace testing_support
