@@ -8,6 +8,7 @@
 #include "engine/frame.h"
 #include "engine/image_pack.h"
 #include "engine/joystick.h"
+#include "engine/music.h"
 #include "engine/pixel_tables.h"
 #include "engine/present.h"
 #include "engine/services.h"
@@ -149,6 +150,7 @@ int Screen(int width, int height, int memtype) {
                                  elSystem::WindowOrigin.x + width, elSystem::WindowOrigin.y + height};
   elSound::Init();
   elSound::EmptyObjects();
+  elMusic::Init();
   elSystem::ResetWaits();
   elText::EnumFonts();
   elJoystick::Init();

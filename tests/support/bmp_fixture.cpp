@@ -228,24 +228,10 @@ std::vector<uint8_t> EncodeFixture(const FixturePicture& pic, BmpKind kind) {
   return v;
 }
 
-void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 uint16_t To565(uint32_t rgb) {
   return static_cast<uint16_t>(((rgb >> 19) & 31) << 11 | ((rgb >> 10) & 63) << 5 | ((rgb >> 3) & 31));
 }
 
-TempFolder::TempFolder() {
-  char tmpl[] = "/tmp/quorvane_display_XXXXXX";
-  const char* made = mkdtemp(tmpl);
-  path = std::string(made ? made : "/tmp") + "/";
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ec;
-  std::filesystem::remove_all(path, ec);
-}
 
 }  // namespace testing_support

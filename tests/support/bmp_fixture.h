@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace testing_support {
 
 enum class BmpKind {
@@ -41,17 +43,8 @@ int PaletteLimit(BmpKind kind);
 FixturePicture Pattern(int width, int height, std::vector<uint32_t> palette);
 
 std::vector<uint8_t> EncodeFixture(const FixturePicture& picture, BmpKind kind);
-void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 // 0x00RRGGBB cut down to RGB 5-6-5.
 uint16_t To565(uint32_t rgb);
 
-// A fresh folder under /tmp, removed again at the end.
-struct TempFolder {
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  std::string path;  // with a trailing '/'
-};
 
 }  // namespace testing_support

@@ -27,14 +27,6 @@ platform::MidiSong EighthNotesSong() {
   return song;
 }
 
-bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::error_code ec;
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  return std::fclose(f) == 0 && ok;
-}
 
 float Peak(const std::vector<float>& samples, size_t first, size_t last) {
   float peak = 0.0f;
@@ -48,15 +40,5 @@ size_t Onset(const std::vector<float>& samples, size_t from, float threshold) {
   return SIZE_MAX;
 }
 
-TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quorvane-music-XXXXXX").string();
-  if (mkdtemp(pattern.data())) path_ = pattern + "/";
-}
-
-TempFolder::~TempFolder() {
-  if (path_.empty()) return;
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
 
 }  // namespace testing_support

@@ -6,6 +6,8 @@
 
 #include "platform/midi_file.h"
 
+#include "support/temp_folder.h"
+
 namespace testing_support {
 
 // One second at 120 beats per minute (480 ticks a quarter): a note of a
@@ -14,8 +16,6 @@ platform::MidiSong OneNoteSong();
 // One second of eighth notes, each sounding 200 ticks of its 240.
 platform::MidiSong EighthNotesSong();
 
-// Writes bytes to path, making its folders; false on failure.
-bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // Stereo interleaved frames [first, last) of samples: the largest magnitude.
 float Peak(const std::vector<float>& samples, size_t first, size_t last);
@@ -23,18 +23,5 @@ float Peak(const std::vector<float>& samples, size_t first, size_t last);
 // SIZE_MAX.
 size_t Onset(const std::vector<float>& samples, size_t from, float threshold);
 
-// A fresh folder under the system's temporary folder, removed with the object.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  // With a trailing '/'.
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 }  // namespace testing_support
