@@ -40,10 +40,12 @@ std::vector<uint8_t> WriteMidiFile(const MidiSong& song);
 constexpr size_t MaxMidiFileBytes = 2 * 1024 * 1024;
 
 // True when the bytes are a complete, well-formed standard MIDI file with
-// something to play: header, every announced track chunk inside the file,
-// every event inside its chunk, lengths and status bytes valid, a non-zero
-// tempo and a song longer than zero ticks. Otherwise false, with the reason
-// in `problem` (when given).
+// something to play: header, every announced track chunk inside the file
+// (with no foreign chunk before them), every event inside its chunk, lengths
+// and status bytes valid, a non-zero tempo and a song longer than zero ticks.
+// This is at least as strict as the player's own parser, which on a file it
+// cannot read would retry it forever. Otherwise false, with the reason in
+// `problem` (when given).
 bool CheckMidiFile(const uint8_t* data, size_t size, std::string* problem = nullptr);
 
 }  // namespace platform
