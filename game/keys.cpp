@@ -21,6 +21,8 @@ void OnKeyDown(int vk) {
 
   switch (vk) {
     case platform::VK_ESCAPE:
+      // Exit saves once more on its way out (as every orderly end does);
+      // writing the same value twice is harmless.
       elMusic::Stop();
       SaveHighScore();
       elSystem::Exit();
