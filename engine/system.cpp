@@ -267,6 +267,7 @@ LParam WndProc(platform::WindowHandle window, Msg msg, WParam w, LParam l) {
 int Exit() {
   if (ExitDoneFlag) return 1;
   ExitDoneFlag = 1;
+  if (Game.OnExit) Game.OnExit();
   elInput::ReleaseCursor();
   elText::FreeFontBuffer();
   elSound::Release();

@@ -32,12 +32,14 @@ inline int BlinkFlag = 1;
 inline uint32_t BlinkDeadline = 0;
 inline std::string MusicReply;
 
-// What the game hands the engine: its asset loader, its key handler and the
-// scene functions by scene number (index 0 unused).
+// What the game hands the engine: its asset loader, its key handler, what it
+// keeps at an orderly end (before anything is released) and the scene
+// functions by scene number (index 0 unused).
 using SceneFunction = void (*)();
 struct GameHooks {
   void (*LoadAssets)() = nullptr;
   void (*OnKeyDown)(int vk) = nullptr;
+  void (*OnExit)() = nullptr;
   SceneFunction Scenes[SceneCount + 1] = {};
 };
 inline GameHooks Game{};

@@ -1,8 +1,12 @@
 #include "game/game.h"
 
-#include "engine/screen.h"
-#include "engine/system.h"
-#include "platform/keys.h"
+#include "game/assets.h"
+#include "game/backgrounds.h"
+#include "game/replay.h"
+#include "game/scenes.h"
+#include "game/score.h"
+#include "game/score_file.h"
+#include "game/stage.h"
 
 namespace game {
 
@@ -10,6 +14,7 @@ elSystem::GameHooks Hooks() {
   elSystem::GameHooks h;
   h.LoadAssets = &LoadAssets;
   h.OnKeyDown = &OnKeyDown;
+  h.OnExit = &SaveHighScoreOnExit;
   h.Scenes[1] = &TitleScene;
   h.Scenes[2] = &StageScene2;
   h.Scenes[3] = &StageScene3;
@@ -25,33 +30,14 @@ elSystem::GameHooks Hooks() {
   return h;
 }
 
+void ResetState() {
+  AssetsLoaded = 0;
+  ResetSceneState();
+  ResetScoreState();
+  ResetStageState();
+  ResetBackgroundState();
+  ReplayIndex = 0;
+  for (ReplayRecord& r : ReplayBuffer) r = ReplayRecord{};
+}
+
 }  // namespace game
-
-void LoadAssets() {
-  // Without a screen there is nothing to play on: the error box has been
-  // shown, and the program ends.
-  if (!elDraw::Screen(800, 600, 2)) {
-    elSystem::Exit();
-    return;
-  }
-  elDraw::SetClip(180, 0, 620, 600);
-  elSystem::SceneNumber = 1;
-  elSystem::PreviousScene = 0;
-}
-
-void OnKeyDown(int vk) {
-  if (vk == platform::VK_ESCAPE) elSystem::Exit();
-}
-
-void TitleScene() {}
-void StageScene2() {}
-void StageScene3() {}
-void StageScene4() {}
-void StageScene5() {}
-void StageScene6() {}
-void StageScene7() {}
-void StageScene8() {}
-void StageScene9() {}
-void EndingScene() {}
-void DifficultySelectScene() {}
-void ShipSelectScene() {}

@@ -1,4 +1,5 @@
-// The game as the engine sees it: its loader, key handler and scenes.
+// The game as the engine sees it: its loader, key handler, scenes and what it
+// does when the program ends.
 #pragma once
 #include "engine/system.h"
 
@@ -6,19 +7,10 @@ namespace game {
 
 elSystem::GameHooks Hooks();
 
+// Puts every value of the game flow back to its state at program start
+// (tests start from here).
+void ResetState();
+
 }  // namespace game
 
-void LoadAssets();
 void OnKeyDown(int vk);
-void TitleScene();
-void StageScene2();
-void StageScene3();
-void StageScene4();
-void StageScene5();
-void StageScene6();
-void StageScene7();
-void StageScene8();
-void StageScene9();
-void EndingScene();
-void DifficultySelectScene();
-void ShipSelectScene();

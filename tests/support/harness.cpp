@@ -68,6 +68,8 @@ Harness::Harness() {
   elText::ResetText();
   elDraw::UnbindGdiSurfaces();
   platform::SetFontFactory(nullptr);
+  // The game flow's own state.
+  game::ResetState();
 }
 
 Harness::~Harness() {

@@ -1,0 +1,44 @@
+#include "game/reset.h"
+
+#include <cstdint>
+
+#include "engine/random.h"
+#include "game/backgrounds.h"
+#include "game/replay.h"
+#include "game/scenes.h"
+#include "game/score.h"
+#include "game/stage.h"
+#include "platform/clock.h"
+
+void ResetGame() {
+  PlaceBackgroundStrips();
+  ReplayFlag = 0;
+  Difficulty = 0;
+  ReplayIndex = 0;
+  Score = 0;
+  BombStock = 5;
+  Energy = 999;
+}
+
+void ResetObjects() {
+  // Two resets within the same second give the same start values.
+  elRandom::Seed(static_cast<uint32_t>(platform::TimeSeconds()));
+
+  MusicCounter = 0;
+  StageProgress = 0.0f;
+  GameOverFlag = 0;
+  PauseFlag = 0;
+  ContinuePromptFlag = 0;
+  GiveUpFlag = 0;
+
+  // The player's, the lock-on weapons' and the small fry's tables are reset
+  // here, before the starfield, in the order their random start values are
+  // drawn, as they join the game.
+
+  ScatterStarfield();
+}
+
+void ResetBosses() {
+  // The bosses and their patterns are reset here, boss by boss, as they join
+  // the game; nothing of them exists yet.
+}

@@ -1,0 +1,34 @@
+// The scene machine's own scenes (title, difficulty selection, ship
+// selection), the option and mode flags they set, and the scene change with a
+// screen transition.
+#pragma once
+
+// Option and mode flags.
+inline int Difficulty = 0;       // 1 or 3 once chosen; 0 between a new game and the choice
+inline int LevelMode = 0;        // 1 from the title's Enter on
+inline int DoubleSpeedFlag = 0;  // nothing sets it to 1
+inline int EffectsFlag = 1;      // blended explosions
+inline int MouseControlFlag = 0;
+inline int KeyboardControlFlag = 1;
+inline int BackgroundOffFlag = 0;
+inline int NoDeathFlag = 0;
+inline int ShipType = 0;
+inline int ReplayFlag = 0;
+
+// The ship picture the selection scenes load (0 when the load failed).
+inline int ShipPicture = 0;
+// The draw objects of the ship pictures, each loaded on the first visit
+// only, so that coming back to a selection scene never takes a new entry.
+inline int DifficultyShipPicture = -1;  // -1: not loaded yet
+inline int ShipSelectPicture[2] = {-1, -1};
+
+void TitleScene();
+void DifficultySelectScene();
+void ShipSelectScene();
+
+// Ends the current scene with a transition of `type` lasting `duration`
+// presented frames; the next scene runs from the next frame on.
+void ChangeScene(int scene, int type, int duration);
+
+// Puts the flags and the selection scenes' pictures back to program start.
+void ResetSceneState();

@@ -1,0 +1,97 @@
+#include "game/score_file.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "game/assets.h"
+#include "game/replay.h"
+#include "game/score.h"
+#include "platform/file_replace.h"
+#include "platform/system.h"
+
+namespace {
+
+bool IsSpace(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Up to `limit` bytes of the file; false when it cannot be opened.
+bool ReadFileStart(const char* name, size_t limit, std::vector<unsigned char>& bytes) {
+  std::FILE* f = platform::OpenFile(name, "rb");
+  if (!f) return false;
+  bytes.resize(limit);
+  bytes.resize(std::fread(bytes.data(), 1, limit, f));
+  std::fclose(f);
+  return true;
+}
+
+// "%d" of a float truncated toward zero; a value no int can hold is written
+// at the nearest end of the int range instead of being converted blindly.
+int TruncateToInt(float v) {
+  if (std::isnan(v)) return 0;
+  if (v >= 2147483647.0f) return INT32_MAX;
+  if (v <= -2147483648.0f) return INT32_MIN;
+  return static_cast<int>(v);
+}
+
+}  // namespace
+
+bool ParseScoreText(const unsigned char* bytes, size_t size, int& value) {
+  size_t i = 0;
+  while (i < size && bytes[i] != 0 && IsSpace(bytes[i])) ++i;
+  int64_t v = 0;
+  size_t digits = 0;
+  for (; i < size && bytes[i] >= '0' && bytes[i] <= '9'; ++i, ++digits) {
+    v = v * 10 + (bytes[i] - '0');
+    if (v > ScoreLimit) return false;
+  }
+  if (digits == 0) return false;
+  value = static_cast<int>(v);
+  return true;
+}
+
+void LoadHighScore() {
+  std::vector<unsigned char> bytes;
+  if (!ReadFileStart(HighScorePath, HighScoreFileSize, bytes)) return;
+  int value = 0;
+  if (ParseScoreText(bytes.data(), bytes.size(), value) && value > HiScore) HiScore = value;
+}
+
+void SaveHighScore() {
+  // A higher score already on disk (a game that never read the file, or a
+  // file written meanwhile) is kept rather than written over.
+  LoadHighScore();
+  unsigned char buffer[HighScoreFileSize + 1] = {};
+  std::snprintf(reinterpret_cast<char*>(buffer), sizeof buffer, "%d", HiScore);
+  platform::ReplaceFileContents(HighScorePath, buffer, HighScoreFileSize);
+}
+
+void SaveHighScoreOnExit() {
+  if (AssetsLoaded) SaveHighScore();
+}
+
+void SaveReplayFile() {
+  std::vector<unsigned char> buffer(ReplayFileSize + 1, 0);
+  char* text = reinterpret_cast<char*>(buffer.data());
+  if (ReplayIndex >= 0 && ReplayIndex < ReplayLength) {
+    // Each text replaces the one before: the file ends up holding y.
+    const ReplayRecord& r = ReplayBuffer[ReplayIndex];
+    std::snprintf(text, buffer.size(), "%d", r.BankFrame);
+    std::snprintf(text, buffer.size(), "%d", TruncateToInt(r.X));
+    std::snprintf(text, buffer.size(), "%d", TruncateToInt(r.Y));
+  }
+  if (std::FILE* f = std::fopen(ReplayFilePath, "wb")) {
+    std::fwrite(buffer.data(), 1, ReplayFileSize, f);
+    std::fclose(f);
+  }
+  // Past the buffer's end the index only has to stay there.
+  if (ReplayIndex < ReplayLength) ++ReplayIndex;
+}
+
+void LoadReplayFile() {
+  if (ReplayIndex < 0 || ReplayIndex >= ReplayLength) return;
+  std::vector<unsigned char> bytes;
+  if (!ReadFileStart(ReplayFilePath, ReplayFileSize, bytes)) return;
+  int value = 0;
+  if (ParseScoreText(bytes.data(), bytes.size(), value)) ReplayBuffer[ReplayIndex].BankFrame = value;
+}

@@ -1,0 +1,32 @@
+// The high-score file "SCORE/score.dat" (relative to the working directory):
+// the high score as decimal text followed by zero bytes, 255 bytes in all.
+// Also the replay file "Replay.dat", whose writer and reader nothing calls.
+#pragma once
+#include <cstddef>
+
+constexpr const char* HighScoreFolder = "SCORE";
+constexpr const char* HighScorePath = "SCORE/score.dat";
+constexpr int HighScoreFileSize = 255;
+constexpr const char* ReplayFilePath = "Replay.dat";
+constexpr int ReplayFileSize = 64999;
+
+// The value of a file's text: the text ends at its first zero byte or at the
+// end of the bytes; leading white space is skipped and the decimal digits
+// after it are the value. Returns false (and leaves value alone) when there is
+// no digit there, when a sign stands before the digits, or when the value lies
+// above 999999999.
+bool ParseScoreText(const unsigned char* bytes, size_t size, int& value);
+
+// Reads the file; a value it holds raises HiScore, never lowers it. A missing
+// or unreadable file changes nothing.
+void LoadHighScore();
+// Writes HiScore (or the file's own value, if that is higher) through a
+// temporary file that replaces the old one only once complete; makes the
+// folder when it is missing. Failures are silent.
+void SaveHighScore();
+// Saves the high score at every orderly end of the program, once the game has
+// loaded.
+void SaveHighScoreOnExit();
+
+void SaveReplayFile();
+void LoadReplayFile();

@@ -1,0 +1,21 @@
+// The stage scenes 2 to 9: the stage clock, the pause and continue state, and
+// the frame every stage runs.
+#pragma once
+
+inline float StageProgress = 0.0f;  // the stage clock
+inline int MusicCounter = 0;        // running frames of the stage
+inline int PauseFlag = 0;
+inline int ContinuePromptFlag = 0;
+inline int GiveUpFlag = 0;
+
+void StageScene2();
+void StageScene3();
+void StageScene4();
+void StageScene5();
+void StageScene6();
+void StageScene7();
+void StageScene8();
+void StageScene9();
+void EndingScene();
+
+void ResetStageState();

@@ -1,0 +1,103 @@
+// The new-game reset and the object reset: what each puts back and what each
+// leaves alone.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "flow_fixture.h"
+#include "game/backgrounds.h"
+#include "game/replay.h"
+#include "game/reset.h"
+#include "game/scenes.h"
+#include "game/score.h"
+#include "game/stage.h"
+#include "platform/clock.h"
+
+using testing_support::GameFlowTest;
+
+namespace {
+
+using ResetTest = GameFlowTest;
+
+// Values a game leaves behind, none of them at its start value.
+void PlayedState() {
+  Score = 4321;
+  HiScore = 9999;
+  Energy = 3;
+  BombStock = 40;
+  Difficulty = 3;
+  ReplayFlag = 1;
+  ReplayIndex = 777;
+  LevelMode = 1;
+  EffectsFlag = 1;
+  NoDeathFlag = 1;
+  BackgroundOffFlag = 1;
+  StageProgress = 5000.0f;
+  MusicCounter = 90;
+  PauseFlag = ContinuePromptFlag = GiveUpFlag = GameOverFlag = 1;
+  PlaceBackgroundStrips();
+  for (auto& t : BackgroundStrip[0]) t.Y += 333.0f;
+}
+
+TEST_F(ResetTest, ResetGameStartsTheWholeGameAndKeepsTheRunsValues) {
+  PlayedState();
+  ResetGame();
+  EXPECT_EQ(Score, 0);
+  EXPECT_EQ(Energy, 999);
+  EXPECT_EQ(BombStock, 5);
+  EXPECT_EQ(Difficulty, 0);
+  EXPECT_EQ(ReplayFlag, 0);
+  EXPECT_EQ(ReplayIndex, 0);
+  EXPECT_EQ(BackgroundStrip[0][0].Y, 120.0f);
+  // Not its values: the high score, the options, the running stage.
+  EXPECT_EQ(HiScore, 9999);
+  EXPECT_EQ(LevelMode, 1);
+  EXPECT_EQ(NoDeathFlag, 1);
+  EXPECT_EQ(BackgroundOffFlag, 1);
+  EXPECT_EQ(StageProgress, 5000.0f);
+  EXPECT_EQ(PauseFlag, 1);
+}
+
+TEST_F(ResetTest, ResetObjectsClearsTheStageAndLeavesTheGame) {
+  PlayedState();
+  ResetObjects();
+  EXPECT_EQ(StageProgress, 0.0f);
+  EXPECT_EQ(MusicCounter, 0);
+  EXPECT_EQ(PauseFlag, 0);
+  EXPECT_EQ(ContinuePromptFlag, 0);
+  EXPECT_EQ(GiveUpFlag, 0);
+  EXPECT_EQ(GameOverFlag, 0);
+  EXPECT_EQ(Score, 4321);
+  EXPECT_EQ(Energy, 3);
+  EXPECT_EQ(BombStock, 40);
+  EXPECT_EQ(Difficulty, 3);
+  EXPECT_EQ(ReplayIndex, 777);
+  EXPECT_EQ(BackgroundStrip[0][0].Y, 453.0f);  // strips scroll on across stages
+  for (const StarStreak& s : Starfield) {
+    ASSERT_GE(s.Colour, 0);
+    ASSERT_LT(s.Colour, 7);
+    ASSERT_GE(s.X, -400.0f);
+    ASSERT_LT(s.X, 840.0f);
+    ASSERT_GE(s.Y, 0.0f);
+    ASSERT_LT(s.Y, 480.0f);
+    ASSERT_GE(s.SpeedY, 100.0f);
+    ASSERT_LT(s.SpeedY, 200.0f);
+  }
+}
+
+TEST_F(ResetTest, ResetsWithinOneSecondGiveTheSameStarfield) {
+  platform::SetManualSeconds(1'500'000'000);
+  ResetObjects();
+  ResetBosses();
+  StarStreak first[StreakCount];
+  std::memcpy(first, Starfield, sizeof first);
+  platform::AdvanceClockMs(300);
+  ResetObjects();
+  ResetBosses();
+  EXPECT_EQ(std::memcmp(first, Starfield, sizeof first), 0);
+  platform::AdvanceClockMs(1000);
+  ResetObjects();
+  EXPECT_NE(std::memcmp(first, Starfield, sizeof first), 0);
+}
+
+}  // namespace
