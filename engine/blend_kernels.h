@@ -1,0 +1,18 @@
+// The per-row kernels of the table-driven blends. Each works on n pixels of
+// one row, skips source pixels of value 0, and gives exactly what the lookup
+// tables give (ComponentTable split, AddTable / FadeTable per channel, ORed),
+// but computes the channels eight pixels at a time instead of looking them up.
+// They read PixelFormat, HalfMask and WhiteValue as Screen set them.
+#pragma once
+#include <cstdint>
+
+namespace elDraw {
+
+// d = ((s >> 1) & HalfMask) + ((d >> 1) & HalfMask).
+void HalfRow(const uint16_t* src, uint16_t* dst, int n);
+// Every channel: AddTable[c][level][s_c][d_c]; level 0..31.
+void AddRow(const uint16_t* src, uint16_t* dst, int n, int level);
+// Every channel: FadeTable[c][levels[c]][s_c][d_c]; levels 0..31.
+void FadeRow(const uint16_t* src, uint16_t* dst, int n, const int levels[3]);
+
+}  // namespace elDraw
