@@ -20,17 +20,6 @@ using i64 = int64_t;
 // keeps every position of the mapping well inside 32 bits.
 constexpr i64 MaxTurnSide = 65536;
 
-i64 FloorDiv(i64 n, i64 d) {
-  i64 q = n / d;
-  if (n % d != 0 && ((n < 0) != (d < 0))) --q;
-  return q;
-}
-i64 CeilDiv(i64 n, i64 d) {
-  i64 q = n / d;
-  if (n % d != 0 && ((n < 0) == (d < 0))) ++q;
-  return q;
-}
-
 // A float truncated toward zero into 64 bits; NaN gives 0 and anything too
 // large for the conversion its nearest end, far outside every picture.
 i64 Trunc(float v) {
@@ -145,6 +134,24 @@ void QuotientSpan(i64 q_lo, i64 q_hi, i64& u_lo, i64& u_hi) {
   u_hi = q_hi >= 0 ? 360 * q_hi + 359 : 360 * q_hi;
 }
 
+// n / d rounded down, for |n| below 2^52 and d not 0. A hardware 64-bit
+// division (or a libm floor) per row bound would cost more than a short row's
+// pixels: the double quotient, truncated, is within one of the answer, and
+// one integer comparison settles it.
+i64 FloorQuotient(i64 n, i64 d) {
+  if (d < 0) {
+    n = -n;
+    d = -d;
+  }
+  i64 q = static_cast<i64>(static_cast<double>(n) / static_cast<double>(d));
+  if (q * d > n)
+    --q;
+  else if ((q + 1) * d <= n)
+    ++q;
+  return q;
+}
+i64 CeilQuotient(i64 n, i64 d) { return -FloorQuotient(-n, d); }
+
 // The columns c with lo <= a + k * c <= hi, narrowing [first, last].
 void NarrowColumns(i64 a, i64 k, i64 lo, i64 hi, i64& first, i64& last) {
   if (k == 0) {
@@ -152,11 +159,31 @@ void NarrowColumns(i64 a, i64 k, i64 lo, i64 hi, i64& first, i64& last) {
     return;
   }
   if (k > 0) {
-    first = std::max(first, CeilDiv(lo - a, k));
-    last = std::min(last, FloorDiv(hi - a, k));
+    first = std::max(first, CeilQuotient(lo - a, k));
+    last = std::min(last, FloorQuotient(hi - a, k));
   } else {
-    first = std::max(first, CeilDiv(hi - a, k));
-    last = std::min(last, FloorDiv(lo - a, k));
+    first = std::max(first, CeilQuotient(hi - a, k));
+    last = std::min(last, FloorQuotient(lo - a, k));
+  }
+}
+
+// One run of a row of the plain turn: columns first..last, all of which map
+// into the picture; the source pixel of the quotients (qu, qv) is
+// base[origin + qu + qv * pitch].
+template <bool kNatural>
+void TurnRun(const uint16_t* base, ptrdiff_t origin, ptrdiff_t pitch, uint16_t* out, i64 first, i64 last, int32_t u, int32_t v,
+             int32_t cs, int32_t sn) {
+  for (i64 c = first; c <= last; ++c, u += cs, v += sn) {
+    ptrdiff_t qu, qv;
+    if constexpr (kNatural) {
+      qu = static_cast<uint32_t>(std::max(u, 0)) / 360u;
+      qv = static_cast<uint32_t>(std::max(v, 0)) / 360u;
+    } else {
+      qu = u / 360;
+      qv = v / 360;
+    }
+    const uint16_t p = base[origin + qu + qv * pitch];
+    out[c] = p != 0 ? p : out[c];
   }
 }
 
@@ -176,6 +203,11 @@ int DrawRotate(int dx1, int dy1, int dx2, int dy2, int angle, int obj, int sx1, 
     const uint16_t* base = s.source.pixels;
     const ptrdiff_t origin = static_cast<ptrdiff_t>(t.sx1 - t.off_x) + static_cast<ptrdiff_t>(t.sy1 - t.off_y) * pitch;
     const int32_t cs = static_cast<int32_t>(t.cos), sn = static_cast<int32_t>(t.sin);
+    // With no negative quotient in range (the picture at least as large as
+    // its rectangle, the usual case) every u that is in range is -359 or
+    // more, where u / 360 truncated equals max(u, 0) / 360 unsigned: cheaper
+    // than a signed division.
+    const bool natural = qx_lo >= 0 && qy_lo >= 0;
     for (i64 r = t.min_row; r < t.max_row; ++r) {
       const i64 u0 = RowU(t, r), v0 = RowV(t, r);
       // Within a row u and v are linear in the column, so the columns that
@@ -185,11 +217,11 @@ int DrawRotate(int dx1, int dy1, int dx2, int dy2, int angle, int obj, int sx1, 
       NarrowColumns(v0, t.sin, v_lo, v_hi, first, last);
       if (first > last) continue;
       uint16_t* out = s.back.Row(static_cast<int>(t.dy1 + r)) + t.dx1;
-      int32_t u = static_cast<int32_t>(u0 + first * t.cos), v = static_cast<int32_t>(v0 + first * t.sin);
-      for (i64 c = first; c <= last; ++c, u += cs, v += sn) {
-        const uint16_t p = base[origin + u / 360 + static_cast<ptrdiff_t>(v / 360) * pitch];
-        if (p != 0) out[c] = p;
-      }
+      const int32_t u = static_cast<int32_t>(u0 + first * t.cos), v = static_cast<int32_t>(v0 + first * t.sin);
+      if (natural)
+        TurnRun<true>(base, origin, pitch, out, first, last, u, v, cs, sn);
+      else
+        TurnRun<false>(base, origin, pitch, out, first, last, u, v, cs, sn);
     }
   });
 }
