@@ -1,46 +1,74 @@
 #include "engine/blend_kernels.h"
 
 #include <cstring>
+#include <type_traits>
 
 #include "engine/pixel_tables.h"
+
+// The vector helpers are internal and always inlined, so the note that
+// passing 256-bit vectors changes the ABI concerns no real call.
+#pragma GCC diagnostic ignored "-Wpsabi"
 
 namespace elDraw {
 
 namespace {
 
-// Eight pixels in one register. The same channel arithmetic below runs on
-// these and, for the pixels left at the end of a short row, on plain
-// integers, so both give the same value.
+// Sixteen or eight pixels in one register. The same channel arithmetic below
+// runs on these and, for rows too short for a vector, on plain integers, so
+// all give the same value.
+typedef uint16_t Pixels16 __attribute__((vector_size(32)));
+typedef int16_t Signed16 __attribute__((vector_size(32)));
 typedef uint16_t Pixels8 __attribute__((vector_size(16)));
 typedef int16_t Signed8 __attribute__((vector_size(16)));
-constexpr int Lanes = 8;
 
-Pixels8 Load(const uint16_t* p) {
-  Pixels8 v;
+#define KERNEL_INLINE [[gnu::always_inline]] inline
+// Where the processor has them, the row kernels also come in a 256-bit
+// build, chosen once at load time.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define ROW_KERNEL __attribute__((target_clones("avx2", "default")))
+#else
+#define ROW_KERNEL
+#endif
+
+template <typename T>
+KERNEL_INLINE T Load(const uint16_t* p) {
+  T v;
   std::memcpy(&v, p, sizeof v);
   return v;
 }
-void Store(uint16_t* p, Pixels8 v) { std::memcpy(p, &v, sizeof v); }
+template <typename T>
+KERNEL_INLINE void Store(uint16_t* p, T v) {
+  std::memcpy(p, &v, sizeof v);
+}
 
 // All bits set where the comparison holds. The operands of Greater are small
 // channel values, so a signed comparison is exact.
-Pixels8 Equal(Pixels8 a, Pixels8 b) { return reinterpret_cast<Pixels8>(a == b); }
-Pixels8 Greater(Pixels8 a, Pixels8 b) {
+KERNEL_INLINE Pixels16 Equal(Pixels16 a, Pixels16 b) { return reinterpret_cast<Pixels16>(a == b); }
+KERNEL_INLINE Pixels16 Greater(Pixels16 a, Pixels16 b) {
+  return reinterpret_cast<Pixels16>(reinterpret_cast<Signed16>(a) > reinterpret_cast<Signed16>(b));
+}
+KERNEL_INLINE Pixels8 Equal(Pixels8 a, Pixels8 b) { return reinterpret_cast<Pixels8>(a == b); }
+KERNEL_INLINE Pixels8 Greater(Pixels8 a, Pixels8 b) {
   return reinterpret_cast<Pixels8>(reinterpret_cast<Signed8>(a) > reinterpret_cast<Signed8>(b));
 }
-uint32_t Equal(uint32_t a, uint32_t b) { return a == b ? 0xFFFFFFFFu : 0u; }
-uint32_t Greater(uint32_t a, uint32_t b) { return a > b ? 0xFFFFFFFFu : 0u; }
+KERNEL_INLINE uint32_t Equal(uint32_t a, uint32_t b) { return a == b ? 0xFFFFFFFFu : 0u; }
+KERNEL_INLINE uint32_t Greater(uint32_t a, uint32_t b) { return a > b ? 0xFFFFFFFFu : 0u; }
 
 template <typename T>
-T Select(T mask, T a, T b) {
+KERNEL_INLINE T Select(T mask, T a, T b) {
   return (a & mask) | (b & ~mask);
 }
 template <typename T>
-T Splat(uint32_t v) {
-  if constexpr (sizeof(T) == sizeof(Pixels8))
-    return T{} + static_cast<uint16_t>(v);
-  else
+KERNEL_INLINE T Splat(uint32_t v) {
+  if constexpr (std::is_integral_v<T>) {
     return v;
+  } else {
+    // Spelled as a shuffle of one lane so that the compiler broadcasts it.
+    typedef int16_t Index __attribute__((vector_size(sizeof(T))));
+    T one{};
+    one[0] = static_cast<uint16_t>(v);
+    return __builtin_shuffle(one, Index{});
+  }
 }
 
 // Where the format places each channel's 5-bit value, and the pixel bits that
@@ -51,7 +79,7 @@ struct Channels {
   uint32_t unused;
 };
 
-Channels CurrentChannels() {
+KERNEL_INLINE Channels CurrentChannels() {
   return Channels{{PixelFormat.red.table_shift, PixelFormat.green.table_shift, PixelFormat.blue.table_shift},
                   ~WhiteValue & 0xFFFFu};
 }
@@ -59,13 +87,13 @@ Channels CurrentChannels() {
 // The pixel as ComponentTable sees it: with a bit outside every channel, no
 // channel values.
 template <bool kUnused, typename T>
-T Significant(T p, const Channels& ch) {
+KERNEL_INLINE T Significant(T p, const Channels& ch) {
   if constexpr (kUnused) return p & Equal(p & Splat<T>(ch.unused), Splat<T>(0));
   return p;
 }
 
 template <bool kUnused, bool kLevel, typename T>
-T Add(T s, T d, const Channels& ch, T level) {
+KERNEL_INLINE T Add(T s, T d, const Channels& ch, T level) {
   const T sv = Significant<kUnused>(s, ch), dv = Significant<kUnused>(d, ch);
   const T five = Splat<T>(31);
   T out = Splat<T>(0);
@@ -80,7 +108,7 @@ T Add(T s, T d, const Channels& ch, T level) {
 }
 
 template <bool kUnused, typename T>
-T Fade(T s, T d, const Channels& ch, const T level[3]) {
+KERNEL_INLINE T Fade(T s, T d, const Channels& ch, const T level[3]) {
   const T sv = Significant<kUnused>(s, ch), dv = Significant<kUnused>(d, ch);
   const T five = Splat<T>(31), zero = Splat<T>(0);
   T out = zero;
@@ -96,61 +124,76 @@ T Fade(T s, T d, const Channels& ch, const T level[3]) {
 }
 
 template <typename T>
-T Half(T s, T d, T mask) {
+KERNEL_INLINE T Half(T s, T d, T mask) {
   return Select(Equal(s, Splat<T>(0)), d, ((s >> 1) & mask) + ((d >> 1) & mask));
 }
 
-// Runs pixels(s, d) over a row, eight at a time. A row that is not a whole
-// number of vectors ends with one vector that overlaps the last full one; it
-// is computed from the row as it was before any store, so the overlap gets
-// the same values twice. Rows shorter than one vector go pixel by pixel.
-template <typename VectorRule, typename ScalarRule>
-void ForRow(const uint16_t* src, uint16_t* dst, int n, VectorRule vector, ScalarRule scalar) {
-  if (n < Lanes) {
-    for (int i = 0; i < n; ++i) dst[i] = static_cast<uint16_t>(scalar(src[i], dst[i]));
-    return;
-  }
-  const int last = n - Lanes;
-  const Pixels8 tail = vector(Load(src + last), Load(dst + last));
-  for (int i = 0; i < last; i += Lanes) Store(dst + i, vector(Load(src + i), Load(dst + i)));
+// Runs rule(s, d, k) over a row, sixteen pixels at a time, or eight in a row
+// shorter than sixteen; k = prepare(T{}) holds the rule's constants in the
+// type T computed in, made once per row. A row that is not a whole number of
+// vectors ends with one vector that overlaps the one before; it is computed
+// from the row as it was before any store, so the overlap gets the same
+// values twice. Rows shorter than eight go pixel by pixel.
+template <typename T, typename Prepare, typename Rule>
+KERNEL_INLINE void VectorRow(const uint16_t* src, uint16_t* dst, int n, Prepare prepare, Rule rule) {
+  constexpr int lanes = sizeof(T) / 2;
+  const auto k = prepare(T{});
+  const int last = n - lanes;
+  const T tail = rule(Load<T>(src + last), Load<T>(dst + last), k);
+  for (int i = 0; i < last; i += lanes) Store(dst + i, rule(Load<T>(src + i), Load<T>(dst + i), k));
   Store(dst + last, tail);
 }
 
+template <typename Prepare, typename Rule>
+KERNEL_INLINE void ForRow(const uint16_t* src, uint16_t* dst, int n, Prepare prepare, Rule rule) {
+  if (n >= 16) {
+    VectorRow<Pixels16>(src, dst, n, prepare, rule);
+  } else if (n >= 8) {
+    VectorRow<Pixels8>(src, dst, n, prepare, rule);
+  } else {
+    const auto k = prepare(uint32_t{});
+    for (int i = 0; i < n; ++i) dst[i] = static_cast<uint16_t>(rule(uint32_t{src[i]}, uint32_t{dst[i]}, k));
+  }
+}
+
+template <typename T>
+struct Constants3 {
+  T v[3];
+};
+
 template <bool kUnused, bool kLevel>
-void AddRowAs(const uint16_t* src, uint16_t* dst, int n, int level) {
+KERNEL_INLINE void AddRowAs(const uint16_t* src, uint16_t* dst, int n, int level) {
   const Channels ch = CurrentChannels();
-  const Pixels8 lv = Splat<Pixels8>(static_cast<uint32_t>(level));
-  const uint32_t ls = static_cast<uint32_t>(level);
+  const uint32_t l = static_cast<uint32_t>(level);
   ForRow(
-      src, dst, n, [&](Pixels8 s, Pixels8 d) { return Add<kUnused, kLevel>(s, d, ch, lv); },
-      [&](uint32_t s, uint32_t d) { return Add<kUnused, kLevel>(s, d, ch, ls); });
+      src, dst, n, [&](auto kind) __attribute__((always_inline)) { return Splat<decltype(kind)>(l); },
+      [&](auto s, auto d, auto lv) __attribute__((always_inline)) { return Add<kUnused, kLevel>(s, d, ch, lv); });
 }
 
 template <bool kUnused>
-void FadeRowAs(const uint16_t* src, uint16_t* dst, int n, const int levels[3]) {
+KERNEL_INLINE void FadeRowAs(const uint16_t* src, uint16_t* dst, int n, const int levels[3]) {
   const Channels ch = CurrentChannels();
-  Pixels8 lv[3];
-  uint32_t ls[3];
-  for (int c = 0; c < 3; ++c) {
-    ls[c] = static_cast<uint32_t>(levels[c]);
-    lv[c] = Splat<Pixels8>(ls[c]);
-  }
   ForRow(
-      src, dst, n, [&](Pixels8 s, Pixels8 d) { return Fade<kUnused>(s, d, ch, lv); },
-      [&](uint32_t s, uint32_t d) { return Fade<kUnused>(s, d, ch, ls); });
+      src, dst, n,
+      [&](auto kind) __attribute__((always_inline)) {
+        using T = decltype(kind);
+        Constants3<T> c;
+        for (int i = 0; i < 3; ++i) c.v[i] = Splat<T>(static_cast<uint32_t>(levels[i]));
+        return c;
+      },
+      [&](auto s, auto d, const auto& lv) __attribute__((always_inline)) { return Fade<kUnused>(s, d, ch, lv.v); });
 }
 
 }  // namespace
 
-void HalfRow(const uint16_t* src, uint16_t* dst, int n) {
+ROW_KERNEL void HalfRow(const uint16_t* src, uint16_t* dst, int n) {
   const uint32_t mask = HalfMask & 0xFFFFu;
-  const Pixels8 mv = Splat<Pixels8>(mask);
   ForRow(
-      src, dst, n, [&](Pixels8 s, Pixels8 d) { return Half(s, d, mv); },
-      [&](uint32_t s, uint32_t d) { return Half(s, d, mask); });
+      src, dst, n, [&](auto kind) __attribute__((always_inline)) { return Splat<decltype(kind)>(mask); },
+      [](auto s, auto d, auto m) __attribute__((always_inline)) { return Half(s, d, m); });
 }
 
-void AddRow(const uint16_t* src, uint16_t* dst, int n, int level) {
+ROW_KERNEL void AddRow(const uint16_t* src, uint16_t* dst, int n, int level) {
   const bool unused = (~WhiteValue & 0xFFFFu) != 0;
   if (unused)
     level == 0 ? AddRowAs<true, false>(src, dst, n, 0) : AddRowAs<true, true>(src, dst, n, level);
@@ -158,7 +201,7 @@ void AddRow(const uint16_t* src, uint16_t* dst, int n, int level) {
     level == 0 ? AddRowAs<false, false>(src, dst, n, 0) : AddRowAs<false, true>(src, dst, n, level);
 }
 
-void FadeRow(const uint16_t* src, uint16_t* dst, int n, const int levels[3]) {
+ROW_KERNEL void FadeRow(const uint16_t* src, uint16_t* dst, int n, const int levels[3]) {
   if ((~WhiteValue & 0xFFFFu) != 0)
     FadeRowAs<true>(src, dst, n, levels);
   else

@@ -32,18 +32,32 @@ bool Inside(const Rect& r, int width, int height) {
          r.bottom <= height;
 }
 
-// Copies the pixels of a row that are not the key. Eight at a time: the
+// Copies the pixels of a row that are not the key. Sixteen at a time: the
 // destination is read and written back whole, with the keyed lanes keeping
-// what was there.
+// what was there. (Where the processor has them, in 256-bit registers.)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx2", "default")))
+#endif
 void KeyedCopyRow(const uint16_t* from, uint16_t* to, int64_t n, uint16_t key) {
-  typedef uint16_t Pixels8 __attribute__((vector_size(16)));
+  typedef uint16_t Pixels16 __attribute__((vector_size(32)));
   int64_t c = 0;
-  const Pixels8 keys = Pixels8{} + key;
-  for (; c + 8 <= n; c += 8) {
-    Pixels8 s, d;
+  Pixels16 keys;
+  for (int i = 0; i < 16; ++i) keys[i] = key;
+  for (; c + 16 <= n; c += 16) {
+    Pixels16 s, d;
     std::memcpy(&s, from + c, sizeof s);
     std::memcpy(&d, to + c, sizeof d);
-    const Pixels8 keep = reinterpret_cast<Pixels8>(s == keys);
+    const Pixels16 keep = reinterpret_cast<Pixels16>(s == keys);
+    d = (d & keep) | (s & ~keep);
+    std::memcpy(to + c, &d, sizeof d);
+  }
+  typedef uint16_t Pixels8 __attribute__((vector_size(16)));
+  for (; c + 8 <= n; c += 8) {
+    Pixels8 s, d, k8;
+    for (int i = 0; i < 8; ++i) k8[i] = key;
+    std::memcpy(&s, from + c, sizeof s);
+    std::memcpy(&d, to + c, sizeof d);
+    const Pixels8 keep = reinterpret_cast<Pixels8>(s == k8);
     d = (d & keep) | (s & ~keep);
     std::memcpy(to + c, &d, sizeof d);
   }
