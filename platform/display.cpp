@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+// The 256-bit helpers are internal and always inlined: the note that passing
+// them changes the ABI concerns no real call.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 namespace platform {
 
 namespace {
@@ -32,37 +36,39 @@ bool Inside(const Rect& r, int width, int height) {
          r.bottom <= height;
 }
 
-// Copies the pixels of a row that are not the key. Sixteen at a time: the
-// destination is read and written back whole, with the keyed lanes keeping
-// what was there. (Where the processor has them, in 256-bit registers.)
+// Copies the pixels of a row that are not the key, sixteen (or, in a short
+// row, eight) at a time: the destination is read and written back whole, with
+// the keyed lanes keeping what was there. Copying a pixel twice changes
+// nothing, so a row's last vector may overlap the one before. (Where the
+// processor has them, in 256-bit registers.)
+typedef uint16_t Pixels16 __attribute__((vector_size(32)));
+typedef uint16_t Pixels8 __attribute__((vector_size(16)));
+
+template <typename T>
+[[gnu::always_inline]] inline void KeyedCopyVector(const uint16_t* from, uint16_t* to, uint16_t key) {
+  T s, d, keys;
+  for (size_t i = 0; i < sizeof(T) / 2; ++i) keys[i] = key;
+  std::memcpy(&s, from, sizeof s);
+  std::memcpy(&d, to, sizeof d);
+  const T keep = reinterpret_cast<T>(s == keys);
+  d = (d & keep) | (s & ~keep);
+  std::memcpy(to, &d, sizeof d);
+}
+
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("avx2", "default")))
 #endif
 void KeyedCopyRow(const uint16_t* from, uint16_t* to, int64_t n, uint16_t key) {
-  typedef uint16_t Pixels16 __attribute__((vector_size(32)));
-  int64_t c = 0;
-  Pixels16 keys;
-  for (int i = 0; i < 16; ++i) keys[i] = key;
-  for (; c + 16 <= n; c += 16) {
-    Pixels16 s, d;
-    std::memcpy(&s, from + c, sizeof s);
-    std::memcpy(&d, to + c, sizeof d);
-    const Pixels16 keep = reinterpret_cast<Pixels16>(s == keys);
-    d = (d & keep) | (s & ~keep);
-    std::memcpy(to + c, &d, sizeof d);
+  if (n >= 16) {
+    for (int64_t c = 0; c < n - 16; c += 16) KeyedCopyVector<Pixels16>(from + c, to + c, key);
+    KeyedCopyVector<Pixels16>(from + n - 16, to + n - 16, key);
+  } else if (n >= 8) {
+    KeyedCopyVector<Pixels8>(from, to, key);
+    KeyedCopyVector<Pixels8>(from + n - 8, to + n - 8, key);
+  } else {
+    for (int64_t c = 0; c < n; ++c)
+      if (from[c] != key) to[c] = from[c];
   }
-  typedef uint16_t Pixels8 __attribute__((vector_size(16)));
-  for (; c + 8 <= n; c += 8) {
-    Pixels8 s, d, k8;
-    for (int i = 0; i < 8; ++i) k8[i] = key;
-    std::memcpy(&s, from + c, sizeof s);
-    std::memcpy(&d, to + c, sizeof d);
-    const Pixels8 keep = reinterpret_cast<Pixels8>(s == k8);
-    d = (d & keep) | (s & ~keep);
-    std::memcpy(to + c, &d, sizeof d);
-  }
-  for (; c < n; ++c)
-    if (from[c] != key) to[c] = from[c];
 }
 
 DisplayResult CheckPair(const Surface& dst, const Surface& src) {
