@@ -156,25 +156,33 @@ KERNEL_INLINE void ForRow(const uint16_t* src, uint16_t* dst, int n, Prepare pre
   }
 }
 
+// ForRow over every row of a block.
+template <typename Prepare, typename Rule>
+KERNEL_INLINE void ForBlock(const PixelBlock& b, Prepare prepare, Rule rule) {
+  const uint16_t* src = b.src;
+  uint16_t* dst = b.dst;
+  for (int64_t r = 0; r < b.height; ++r, src += b.src_step, dst += b.dst_step) ForRow(src, dst, b.width, prepare, rule);
+}
+
 template <typename T>
 struct Constants3 {
   T v[3];
 };
 
 template <bool kUnused, bool kLevel>
-KERNEL_INLINE void AddRowAs(const uint16_t* src, uint16_t* dst, int n, int level) {
+KERNEL_INLINE void AddBlockAs(const PixelBlock& b, int level) {
   const Channels ch = CurrentChannels();
   const uint32_t l = static_cast<uint32_t>(level);
-  ForRow(
-      src, dst, n, [&](auto kind) __attribute__((always_inline)) { return Splat<decltype(kind)>(l); },
+  ForBlock(
+      b, [&](auto kind) __attribute__((always_inline)) { return Splat<decltype(kind)>(l); },
       [&](auto s, auto d, auto lv) __attribute__((always_inline)) { return Add<kUnused, kLevel>(s, d, ch, lv); });
 }
 
 template <bool kUnused>
-KERNEL_INLINE void FadeRowAs(const uint16_t* src, uint16_t* dst, int n, const int levels[3]) {
+KERNEL_INLINE void FadeBlockAs(const PixelBlock& b, const int levels[3]) {
   const Channels ch = CurrentChannels();
-  ForRow(
-      src, dst, n,
+  ForBlock(
+      b,
       [&](auto kind) __attribute__((always_inline)) {
         using T = decltype(kind);
         Constants3<T> c;
@@ -186,26 +194,32 @@ KERNEL_INLINE void FadeRowAs(const uint16_t* src, uint16_t* dst, int n, const in
 
 }  // namespace
 
-ROW_KERNEL void HalfRow(const uint16_t* src, uint16_t* dst, int n) {
+ROW_KERNEL void HalfBlock(const PixelBlock& b) {
   const uint32_t mask = HalfMask & 0xFFFFu;
-  ForRow(
-      src, dst, n, [&](auto kind) __attribute__((always_inline)) { return Splat<decltype(kind)>(mask); },
+  ForBlock(
+      b, [&](auto kind) __attribute__((always_inline)) { return Splat<decltype(kind)>(mask); },
       [](auto s, auto d, auto m) __attribute__((always_inline)) { return Half(s, d, m); });
 }
 
-ROW_KERNEL void AddRow(const uint16_t* src, uint16_t* dst, int n, int level) {
+ROW_KERNEL void AddBlock(const PixelBlock& b, int level) {
   const bool unused = (~WhiteValue & 0xFFFFu) != 0;
   if (unused)
-    level == 0 ? AddRowAs<true, false>(src, dst, n, 0) : AddRowAs<true, true>(src, dst, n, level);
+    level == 0 ? AddBlockAs<true, false>(b, 0) : AddBlockAs<true, true>(b, level);
   else
-    level == 0 ? AddRowAs<false, false>(src, dst, n, 0) : AddRowAs<false, true>(src, dst, n, level);
+    level == 0 ? AddBlockAs<false, false>(b, 0) : AddBlockAs<false, true>(b, level);
 }
 
-ROW_KERNEL void FadeRow(const uint16_t* src, uint16_t* dst, int n, const int levels[3]) {
+ROW_KERNEL void FadeBlock(const PixelBlock& b, const int levels[3]) {
   if ((~WhiteValue & 0xFFFFu) != 0)
-    FadeRowAs<true>(src, dst, n, levels);
+    FadeBlockAs<true>(b, levels);
   else
-    FadeRowAs<false>(src, dst, n, levels);
+    FadeBlockAs<false>(b, levels);
+}
+
+void HalfRow(const uint16_t* src, uint16_t* dst, int n) { HalfBlock(PixelBlock{src, 0, dst, 0, n, 1}); }
+void AddRow(const uint16_t* src, uint16_t* dst, int n, int level) { AddBlock(PixelBlock{src, 0, dst, 0, n, 1}, level); }
+void FadeRow(const uint16_t* src, uint16_t* dst, int n, const int levels[3]) {
+  FadeBlock(PixelBlock{src, 0, dst, 0, n, 1}, levels);
 }
 
 }  // namespace elDraw

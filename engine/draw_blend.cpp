@@ -47,15 +47,16 @@ int AlphaRGB(int x, int y, const float weight[3], int obj, int sx1, int sy1, int
     a[c] = Weight(weight[c]);
     t[c] = 1.0f - a[c];
   }
-  return SoftDraw(x, y, obj, sx1, sy1, sx2, sy2, [&](const uint16_t* src, uint16_t* dst, int n) {
-    for (int i = 0; i < n; ++i)
-      if (src[i] != 0) dst[i] = AlphaPixel(src[i], dst[i], a, t);
+  return SoftDraw(x, y, obj, sx1, sy1, sx2, sy2, [&](const PixelBlock& b) {
+    EachRow(b, [&](const uint16_t* src, uint16_t* dst, int n) {
+      for (int i = 0; i < n; ++i)
+        if (src[i] != 0) dst[i] = AlphaPixel(src[i], dst[i], a, t);
+    });
   });
 }
 
 int FadeLevels(int x, int y, const int levels[3], int obj, int sx1, int sy1, int sx2, int sy2) {
-  return SoftDraw(x, y, obj, sx1, sy1, sx2, sy2,
-                  [&](const uint16_t* src, uint16_t* dst, int n) { FadeRow(src, dst, n, levels); });
+  return SoftDraw(x, y, obj, sx1, sy1, sx2, sy2, [&](const PixelBlock& b) { FadeBlock(b, levels); });
 }
 
 // The step counter of the gradients: from index start + n on, one step every
@@ -82,36 +83,36 @@ int Gradient(int x, int y, int vertical, int start, int n, int obj, int sx1, int
              Restart restart, Step step, Pixel pixel) {
   GradientSteps steps(start, n);
   int64_t row = 0;
-  return SoftDraw(x, y, obj, sx1, sy1, sx2, sy2, [&](const uint16_t* src, uint16_t* dst, int w) {
-    if (vertical != 0) {
-      if (steps.At(row)) step();
-    } else {
-      restart();
-      steps.k = 0;
-    }
-    for (int i = 0; i < w; ++i) {
-      if (vertical == 0 && steps.At(i)) step();
-      if (src[i] != 0) dst[i] = pixel(src[i], dst[i]);
-    }
-    ++row;
+  return SoftDraw(x, y, obj, sx1, sy1, sx2, sy2, [&](const PixelBlock& b) {
+    EachRow(b, [&](const uint16_t* src, uint16_t* dst, int w) {
+      if (vertical != 0) {
+        if (steps.At(row)) step();
+      } else {
+        restart();
+        steps.k = 0;
+      }
+      for (int i = 0; i < w; ++i) {
+        if (vertical == 0 && steps.At(i)) step();
+        if (src[i] != 0) dst[i] = pixel(src[i], dst[i]);
+      }
+      ++row;
+    });
   });
 }
 
 }  // namespace
 
 int DrawHalf(int x, int y, int obj, int sx1, int sy1, int sx2, int sy2) {
-  return SoftDraw(x, y, obj, sx1, sy1, sx2, sy2, HalfRow);
+  return SoftDraw(x, y, obj, sx1, sy1, sx2, sy2, [](const PixelBlock& b) { HalfBlock(b); });
 }
 
 int DrawAdd(int x, int y, int obj, int sx1, int sy1, int sx2, int sy2) {
-  return SoftDraw(x, y, obj, sx1, sy1, sx2, sy2,
-                  [](const uint16_t* src, uint16_t* dst, int n) { AddRow(src, dst, n, 0); });
+  return SoftDraw(x, y, obj, sx1, sy1, sx2, sy2, [](const PixelBlock& b) { AddBlock(b, 0); });
 }
 
 int DrawAddLevel(int x, int y, float a, int obj, int sx1, int sy1, int sx2, int sy2) {
   const int level = AddLevelFor(a);
-  return SoftDraw(x, y, obj, sx1, sy1, sx2, sy2,
-                  [level](const uint16_t* src, uint16_t* dst, int n) { AddRow(src, dst, n, level); });
+  return SoftDraw(x, y, obj, sx1, sy1, sx2, sy2, [level](const PixelBlock& b) { AddBlock(b, level); });
 }
 
 int DrawAlpha(int x, int y, float a, int obj, int sx1, int sy1, int sx2, int sy2) {

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "engine/blend_kernels.h"
 #include "platform/pixel_buffer.h"
 
 namespace elDraw {
@@ -51,25 +52,28 @@ bool ClipSoftRect(int64_t x, int64_t y, int64_t sx1, int64_t sy1, int64_t sx2, i
 // nothing is left.
 bool FitSoftRect(SoftRect& r, const SoftSurfaces& s);
 
-// The common part of the 1:1 software draws: clip, lock, fit, then rule(src,
-// dst, width) for every row of the fitted rectangle, unlock. The rule gets
-// the row's first source and destination pixels and applies itself to the
-// opaque ones.
-template <typename RowRule>
-int SoftDraw(int x, int y, int obj, int sx1, int sy1, int sx2, int sy2, RowRule&& rule) {
+// The common part of the 1:1 software draws: clip, lock, fit, then
+// rule(block) once with the fitted rectangle's rows, unlock. The rule applies
+// itself to the opaque source pixels of the block.
+template <typename BlockRule>
+int SoftDraw(int x, int y, int obj, int sx1, int sy1, int sx2, int sy2, BlockRule&& rule) {
   SoftRect r;
   if (!ClipSoftRect(x, y, sx1, sy1, sx2, sy2, r)) return 1;
   SoftSurfaces s;
   if (const SoftLock l = LockSoftSurfaces(obj, s); l != SoftLock::Locked) return SoftLockResult(l);
-  if (FitSoftRect(r, s)) {
-    const uint16_t* src = s.source.Row(static_cast<int>(r.sy)) + r.sx;
-    uint16_t* dst = s.back.Row(static_cast<int>(r.y)) + r.x;
-    const ptrdiff_t src_step = s.source.pitch / 2, dst_step = s.back.pitch / 2;
-    const int width = static_cast<int>(r.width);
-    for (int64_t row = 0; row < r.height; ++row, src += src_step, dst += dst_step) rule(src, dst, width);
-  }
+  if (FitSoftRect(r, s))
+    rule(PixelBlock{s.source.Row(static_cast<int>(r.sy)) + r.sx, s.source.pitch / 2,
+                    s.back.Row(static_cast<int>(r.y)) + r.x, s.back.pitch / 2, static_cast<int>(r.width), r.height});
   UnlockSoftSurfaces(s);
   return 1;
+}
+
+// fn(src, dst, width) for every row of a block.
+template <typename RowRule>
+void EachRow(const PixelBlock& b, RowRule&& fn) {
+  const uint16_t* src = b.src;
+  uint16_t* dst = b.dst;
+  for (int64_t r = 0; r < b.height; ++r, src += b.src_step, dst += b.dst_step) fn(src, dst, b.width);
 }
 
 // What the software draws can reach of the back buffer: ClipRect cut to it.
