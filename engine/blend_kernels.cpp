@@ -54,6 +54,15 @@ KERNEL_INLINE Pixels8 Greater(Pixels8 a, Pixels8 b) {
 KERNEL_INLINE uint32_t Equal(uint32_t a, uint32_t b) { return a == b ? 0xFFFFFFFFu : 0u; }
 KERNEL_INLINE uint32_t Greater(uint32_t a, uint32_t b) { return a > b ? 0xFFFFFFFFu : 0u; }
 
+// The smaller of two small channel values (one instruction on vectors).
+KERNEL_INLINE Pixels16 Min(Pixels16 a, Pixels16 b) {
+  return reinterpret_cast<Pixels16>(reinterpret_cast<Signed16>(a) < reinterpret_cast<Signed16>(b) ? reinterpret_cast<Signed16>(a) : reinterpret_cast<Signed16>(b));
+}
+KERNEL_INLINE Pixels8 Min(Pixels8 a, Pixels8 b) {
+  return reinterpret_cast<Pixels8>(reinterpret_cast<Signed8>(a) < reinterpret_cast<Signed8>(b) ? reinterpret_cast<Signed8>(a) : reinterpret_cast<Signed8>(b));
+}
+KERNEL_INLINE uint32_t Min(uint32_t a, uint32_t b) { return a < b ? a : b; }
+
 template <typename T>
 KERNEL_INLINE T Select(T mask, T a, T b) {
   return (a & mask) | (b & ~mask);
@@ -101,8 +110,7 @@ KERNEL_INLINE T Add(T s, T d, const Channels& ch, T level) {
     T a = (sv >> ch.shift[c]) & five;
     const T b = (dv >> ch.shift[c]) & five;
     if constexpr (kLevel) a = Select(Greater(a, level), a - level, Splat<T>(0));
-    const T sum = a + b;
-    out |= Select(Greater(sum, five), five, sum) << ch.shift[c];
+    out |= Min(a + b, five) << ch.shift[c];
   }
   return Select(Equal(s, Splat<T>(0)), d, out);
 }
