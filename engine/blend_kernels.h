@@ -1,7 +1,7 @@
-// The per-row kernels of the table-driven blends. Each works on n pixels of
-// one row, skips source pixels of value 0, and gives exactly what the lookup
-// tables give (ComponentTable split, AddTable / FadeTable per channel, ORed),
-// but computes the channels eight pixels at a time instead of looking them up.
+// The kernels of the table-driven blends. Each skips source pixels of value
+// 0 and gives exactly what the lookup tables give (ComponentTable split,
+// AddTable / FadeTable per channel, ORed), but computes the channels sixteen
+// or eight pixels at a time instead of looking them up.
 // They read PixelFormat, HalfMask and WhiteValue as Screen set them.
 #pragma once
 #include <cstddef>
