@@ -72,11 +72,9 @@ KERNEL_INLINE T Splat(uint32_t v) {
   if constexpr (std::is_integral_v<T>) {
     return v;
   } else {
-    // Spelled as a shuffle of one lane so that the compiler broadcasts it.
-    typedef int16_t Index __attribute__((vector_size(sizeof(T))));
-    T one{};
-    one[0] = static_cast<uint16_t>(v);
-    return __builtin_shuffle(one, Index{});
+    T out;
+    for (size_t i = 0; i < sizeof(T) / 2; ++i) out[i] = static_cast<uint16_t>(v);
+    return out;
   }
 }
 
