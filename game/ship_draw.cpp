@@ -186,7 +186,11 @@ void ShowContinuePrompt() {
   PauseFlag = 1;
   PlayerAliveFlag = 0;
   PlayerVelocity = ShipPoint{0.0f, 0.0f};
-  for (int i = 0; i < PromptClearedShots; ++i) MainShotB[i] = ShotRecord{ShotParkX, ShotParkY, MainShotB[i].Dx, MainShotB[i].Dy, 0};
+  for (int i = 0; i < PromptClearedShots; ++i) {
+    MainShotB[i].Active = 0;
+    MainShotB[i].X = ShotParkX;
+    MainShotB[i].Y = ShotParkY;
+  }
 }
 
 void AnswerContinuePrompt(int bombs) {
@@ -223,7 +227,8 @@ void ResetShipForStage() {
 void ResetDeathFragments() {
   // -3 degrees, as every heading of the object tables starts.
   const float startHeading = static_cast<float>(-3.0 * 3.14159265358979323846 / 180.0);
-  for (DeathFragmentRecord& f : DeathFragment) f = DeathFragmentRecord{ParkX, ParkY, 0, 0, startHeading, 0, 0, 0, 0, 0, 0};
+  for (DeathFragmentRecord& f : DeathFragment)
+    f = DeathFragmentRecord{ParkX, ParkY, 0, 0, startHeading, 0, 0, 0, 0, 0, 0};
 }
 
 void ResetPlayerState() {

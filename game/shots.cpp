@@ -47,8 +47,9 @@ void Spawn(const MainSet& set, int a, int b, int c) {
     elSound::Play(SndShot, -1);
   }
   if (ShotPowerFlag != 1) return;
-  if (Inactive(set.shots, b)) set.shots[b] = ShotRecord{px - set.sideOffset, py - MainShotAboveShip, set.sideSpeed, MainShotRise, 1};
-  if (Inactive(set.shots, c)) set.shots[c] = ShotRecord{px + set.sideOffset, py - MainShotAboveShip, set.sideSpeed, MainShotRise, 1};
+  const int y = py - MainShotAboveShip;
+  if (Inactive(set.shots, b)) set.shots[b] = ShotRecord{px - set.sideOffset, y, set.sideSpeed, MainShotRise, 1};
+  if (Inactive(set.shots, c)) set.shots[c] = ShotRecord{px + set.sideOffset, y, set.sideSpeed, MainShotRise, 1};
 }
 
 // A triple leaves when the counter is 4, 8, ..., 100; the straight slot is

@@ -110,6 +110,30 @@ TEST_F(ShipControlTest, AfterGameOverOnlyCtrlAndTheMouseStillAct) {
   EXPECT_EQ(MainShotBCounter, 3);
 }
 
+TEST_F(ShipControlTest, InMouseControlTheShipFollowsTheMouseWithinItsArea) {
+  StartLiveGame();
+  MouseControlFlag = 1;
+  KeyboardControlFlag = 0;
+  struct Case {
+    int mx, my;
+    float x, y;
+  };
+  for (const Case c : {Case{300, 330, 270, 300}, Case{100, 100, 180, 220}, Case{700, 590, 560, 540}}) {
+    elInput::MousePosition = elPoint{c.mx, c.my};
+    h.Frame();
+    EXPECT_EQ(PlayerPosition.X, c.x);
+    EXPECT_EQ(PlayerPosition.Y, c.y);
+  }
+  // The buttons fire, a double click starts the volley.
+  elInput::MouseRightDown = 1;
+  h.Frames(4);
+  EXPECT_EQ(MainShotACounter, 4);
+  elInput::MouseRightDown = 0;
+  elInput::MouseLeftDoubleClick = 1;
+  h.Frame();
+  EXPECT_EQ(SpecialVolleyFlag, 1);
+}
+
 TEST_F(ShipControlTest, TheJoystickMovesAndFiresFromItsFirstFrame) {
   FakeJoysticks sticks;
   sticks.present[0] = true;
@@ -149,7 +173,8 @@ class ReplayTest : public PlayerTest {
   // One frame; the pose is kept under the record it wrote or read.
   void Trace(std::vector<Pose>& trace) {
     h.Frame();
-    while (static_cast<int>(trace.size()) < ReplayIndex) trace.push_back(Pose{BankFrame, PlayerPosition.X, PlayerPosition.Y});
+    while (static_cast<int>(trace.size()) < ReplayIndex)
+      trace.push_back(Pose{BankFrame, PlayerPosition.X, PlayerPosition.Y});
   }
   void HoldTraced(std::initializer_list<int> keys, int frames, std::vector<Pose>& trace) {
     for (int k : keys) h.KeyDown(k);

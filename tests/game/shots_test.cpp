@@ -35,7 +35,8 @@ TEST_F(ShotsTest, ATripleLeavesOnEveryFourthCallAlsoAcrossTheWrap) {
     ShotRecord* shots;
     int* flash;
   };
-  for (const Set set : {Set{&FireMainShotB, MainShotB, &MainShotBFlash}, Set{&FireMainShotA, MainShotA, &MainShotAFlash}}) {
+  const Set sets[] = {{&FireMainShotB, MainShotB, &MainShotBFlash}, {&FireMainShotA, MainShotA, &MainShotAFlash}};
+  for (const Set& set : sets) {
     std::vector<int> firedOn, slots;
     for (int call = 1; call <= 110; ++call) {
       FreeAllShots();
