@@ -2,10 +2,14 @@
 
 #include "game/assets.h"
 #include "game/backgrounds.h"
+#include "game/lock_sight.h"
+#include "game/player.h"
+#include "game/powerup.h"
 #include "game/replay.h"
 #include "game/scenes.h"
 #include "game/score.h"
 #include "game/score_file.h"
+#include "game/shots.h"
 #include "game/stage.h"
 
 namespace game {
@@ -37,7 +41,12 @@ void ResetState() {
   ResetStageState();
   ResetBackgroundState();
   ReplayIndex = 0;
+  ReplayRecordCount = 0;
   for (ReplayRecord& r : ReplayBuffer) r = ReplayRecord{};
+  ResetPlayerState();
+  ResetShotState();
+  ResetPowerUpForGame();
+  LockSight = LockSightPoint{-500, 500};
 }
 
 }  // namespace game

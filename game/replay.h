@@ -10,4 +10,7 @@ struct ReplayRecord {
 constexpr int ReplayLength = 60000;
 
 inline ReplayRecord ReplayBuffer[ReplayLength] = {};
-inline int ReplayIndex = 0;
+inline int ReplayIndex = 0;  // the next record to write or read
+// How many records the last recorded game wrote. A replay stops at its end
+// instead of playing on into the records of an older, longer game.
+inline int ReplayRecordCount = 0;

@@ -4,9 +4,13 @@
 
 #include "engine/random.h"
 #include "game/backgrounds.h"
+#include "game/lock_sight.h"
+#include "game/player.h"
+#include "game/powerup.h"
 #include "game/replay.h"
 #include "game/scenes.h"
 #include "game/score.h"
+#include "game/shots.h"
 #include "game/stage.h"
 #include "platform/clock.h"
 
@@ -18,6 +22,8 @@ void ResetGame() {
   Score = 0;
   BombStock = 5;
   Energy = 999;
+  ResetShipForGame();
+  ResetPowerUpForGame();
 }
 
 void ResetObjects() {
@@ -30,10 +36,20 @@ void ResetObjects() {
   PauseFlag = 0;
   ContinuePromptFlag = 0;
   GiveUpFlag = 0;
+  ParkPowerUp();
+  ResetShipForStage();
+  ResetShotCounters();
+  LockSight = LockSightPoint{-500, 500};
 
-  // The player's, the lock-on weapons' and the small fry's tables are reset
-  // here, before the starfield, in the order their random start values are
-  // drawn, as they join the game.
+  // The lock-on weapons' tables are reset here, before the player's, as they
+  // join the game.
+
+  // The player's tables; the bomb shards join them after the fragments.
+  ResetDeathFragments();
+  ResetShotTables();
+
+  // The small fry's tables are reset here, before the starfield, in the
+  // order their random start values are drawn, as they join the game.
 
   ScatterStarfield();
 }

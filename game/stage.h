@@ -16,6 +16,8 @@ void StageScene6();
 void StageScene7();
 void StageScene8();
 void StageScene9();
+// Scene 10, after the last stage's boss: a message with the ship still
+// flying, the ending pictures, three lines of text, then the title.
 void EndingScene();
 
 void ResetStageState();

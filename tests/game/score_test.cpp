@@ -108,7 +108,9 @@ TEST_F(GameOverTest, TheTitleFollowsNineSecondsAfterGivingUp) {
   h.Frames(5);
   EXPECT_EQ(GameOverFlag, 0);
 
+  // As N at the continue prompt leaves it: answered, stage running.
   Energy = 0;
+  ContinuePromptFlag = 1;
   GiveUpFlag = 1;
   h.Frame();
   ASSERT_EQ(GameOverFlag, 1);

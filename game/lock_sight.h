@@ -1,0 +1,8 @@
+// The lock sight: the top-left corner of the rectangle in which craft would
+// be locked as targets. Only UpdateLockSight moves it, and nothing calls that.
+#pragma once
+
+struct LockSightPoint {
+  int X, Y;
+};
+inline LockSightPoint LockSight{-500, 500};
