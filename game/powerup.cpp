@@ -5,7 +5,7 @@
 #include "engine/random.h"
 #include "engine/sound.h"
 #include "game/assets.h"
-#include "game/draw_calls.h"
+#include "engine/draw_blend.h"
 #include "game/player.h"
 #include "game/reset.h"
 #include "game/score.h"
@@ -43,7 +43,7 @@ void MovePowerUp() {
 void DrawPowerUp() {
   if (PowerUpItem.Picked == 0) {
     // A parked item lies outside the clip rectangle.
-    blend::Add(static_cast<int>(PowerUpItem.X), static_cast<int>(PowerUpItem.Y), PicSpower1, 0, 0, 60, 60);
+    elDraw::DrawAdd(static_cast<int>(PowerUpItem.X), static_cast<int>(PowerUpItem.Y), PicSpower1, 0, 0, 60, 60);
     return;
   }
   // Each step sees what the one before left: an item started before the

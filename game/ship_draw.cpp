@@ -10,7 +10,7 @@
 #include "engine/screen.h"
 #include "engine/sound.h"
 #include "game/assets.h"
-#include "game/draw_calls.h"
+#include "engine/draw_blend.h"
 #include "game/player.h"
 #include "game/powerup.h"
 #include "game/reset.h"
@@ -140,7 +140,7 @@ void DrawDeathFragments() {
   // Parked fragments lie outside the clip rectangle and draw nothing.
   for (DeathFragmentRecord& f : DeathFragment) {
     const int sx = FragmentCell * f.Column, sy = FragmentCell * f.Row;
-    blend::Add(static_cast<int>(f.X), static_cast<int>(f.Y), PicGfbak1, sx, sy, sx + FragmentCell, sy + FragmentCell);
+    elDraw::DrawAdd(static_cast<int>(f.X), static_cast<int>(f.Y), PicGfbak1, sx, sy, sx + FragmentCell, sy + FragmentCell);
     // Row 0 columns 0 to 7, then row 1 columns 1 to 7: 15 frames.
     const int c = ++f.AnimationCounter;
     if (c <= 7) {

@@ -5,7 +5,7 @@
 #include "engine/sound.h"
 #include "game/assets.h"
 #include "game/bomb.h"
-#include "game/draw_calls.h"
+#include "engine/draw_blend.h"
 #include "game/player.h"
 #include "game/powerup.h"
 #include "game/scenes.h"
@@ -97,7 +97,7 @@ struct PicturePair {
 
 int PictureFor(const PicturePair& p) { return Difficulty == 3 ? *p.hard : *p.normal; }
 
-void DrawWhole(int x, int y, const PicturePair& p, int w, int h) { blend::Add(x, y, PictureFor(p), 0, 0, w, h); }
+void DrawWhole(int x, int y, const PicturePair& p, int w, int h) { elDraw::DrawAdd(x, y, PictureFor(p), 0, 0, w, h); }
 
 }  // namespace
 
