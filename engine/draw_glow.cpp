@@ -35,6 +35,11 @@ int Shift(int s) { return std::clamp(s, 0, 31); }
 int DrawGlow(int x, int y, int shiftR, int shiftG, int shiftB, int directions, int drawSource, int obj, int sx1,
              int sy1, int sx2, int sy2) {
   const int shift[3] = {Shift(shiftR), Shift(shiftG), Shift(shiftB)};
+  // The chosen directions, in their order.
+  Direction chosen[8];
+  int count = 0;
+  for (const Direction& d : Directions)
+    if (directions & d.bit) chosen[count++] = d;
   return SoftDrawRect(x, y, obj, sx1, sy1, sx2, sy2, [&](const SoftRect& r, const SoftSurfaces& s) {
     const SoftBounds in = VisibleBounds(s.back);
     const PixelBlock b = BlockOf(r, s);
@@ -54,8 +59,8 @@ int DrawGlow(int x, int y, int shiftR, int shiftG, int shiftB, int directions, i
           for (int& g : glow)
             if (g != 0) --g;
           if (glow[0] == 0 && glow[1] == 0 && glow[2] == 0) break;
-          for (const Direction& d : Directions) {
-            if ((directions & d.bit) == 0) continue;
+          for (int n = 0; n < count; ++n) {
+            const Direction& d = chosen[n];
             const i64 ty = d.row == 0 ? Y : Y + d.row * (k + 1);
             const i64 tx = X + d.col * k;
             if (ty < in.top || ty >= in.bottom || tx < in.left || tx >= in.right) continue;

@@ -140,7 +140,9 @@ TEST_P(ColorDraws, TransparencyClippingAndLocks) {
         for (int y = 0; y < 16; ++y)
           for (int x = 0; x < 20; ++x) {
             const int X = e.x + x, Y = e.y + y;
-            if (X >= 180 && X < 620 && Y >= 0 && Y < 600 && (x * 7 + y * 13) % 5 == 0) EXPECT_EQ(Pixel(X, Y), bg);
+            if (X >= 180 && X < 620 && Y >= 0 && Y < 600 && (x * 7 + y * 13) % 5 == 0) {
+              EXPECT_EQ(Pixel(X, Y), bg);
+            }
           }
         continue;
       }

@@ -68,7 +68,9 @@ TEST_P(RegionEffects, RisingBlurMovesThePictureUpAndKeepsItsEdges) {
   // Only the middle column between the first and last rows changed.
   for (int y = 95; y < 110; ++y)
     for (int x = 295; x < 310; ++x)
-      if (x != 301 || y < 101 || y > 104) EXPECT_EQ(Pixel(x, y), was(x, y)) << x << "," << y;
+      if (x != 301 || y < 101 || y > 104) {
+        EXPECT_EQ(Pixel(x, y), was(x, y)) << x << "," << y;
+      }
   // The flagged channels fade where a pixel is blurred, not where copied;
   // the RGB blur keeps its own position and run.
   Pattern();

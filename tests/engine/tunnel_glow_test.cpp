@@ -216,7 +216,9 @@ TEST_P(TunnelAndGlow, GlowNeverWritesOutsideTheClipRectangle) {
     ASSERT_EQ(elDraw::DrawGlow(p.x, p.y, 0, 0, 0, 0xFF, 1, pic, 0, 0, 3, 3), 1);
     for (int y = 0; y < 600; ++y)
       for (int x = 0; x < 800; ++x)
-        if (x < 180 || x >= 620) ASSERT_EQ(Pixel(x, y), 0) << p.x << "," << p.y << ": " << x << "," << y;
+        if (x < 180 || x >= 620) {
+          ASSERT_EQ(Pixel(x, y), 0) << p.x << "," << p.y << ": " << x << "," << y;
+        }
   }
   // A clip rectangle reaching past the back buffer is cut to it.
   elDraw::SetClip(-50, -50, 900, 700);
