@@ -52,28 +52,53 @@ bool ClipSoftRect(int64_t x, int64_t y, int64_t sx1, int64_t sy1, int64_t sx2, i
 // nothing is left.
 bool FitSoftRect(SoftRect& r, const SoftSurfaces& s);
 
-// The common part of the 1:1 software draws: clip, lock, fit, then
-// rule(block) once with the fitted rectangle's rows, unlock. The rule applies
-// itself to the opaque source pixels of the block.
-template <typename BlockRule>
-int SoftDraw(int x, int y, int obj, int sx1, int sy1, int sx2, int sy2, BlockRule&& rule) {
-  SoftRect r;
-  if (!ClipSoftRect(x, y, sx1, sy1, sx2, sy2, r)) return 1;
-  SoftSurfaces s;
-  if (const SoftLock l = LockSoftSurfaces(obj, s); l != SoftLock::Locked) return SoftLockResult(l);
-  if (FitSoftRect(r, s))
-    rule(PixelBlock{s.source.Row(static_cast<int>(r.sy)) + r.sx, s.source.pitch / 2,
-                    s.back.Row(static_cast<int>(r.y)) + r.x, s.back.pitch / 2, static_cast<int>(r.width), r.height});
-  UnlockSoftSurfaces(s);
-  return 1;
-}
-
 // fn(src, dst, width) for every row of a block.
 template <typename RowRule>
 void EachRow(const PixelBlock& b, RowRule&& fn) {
   const uint16_t* src = b.src;
   uint16_t* dst = b.dst;
   for (int64_t r = 0; r < b.height; ++r, src += b.src_step, dst += b.dst_step) fn(src, dst, b.width);
+}
+
+// The rows of a fitted rectangle, from its first source and destination pixel.
+inline PixelBlock BlockOf(const SoftRect& r, const SoftSurfaces& s) {
+  return PixelBlock{s.source.Row(static_cast<int>(r.sy)) + r.sx, s.source.pitch / 2,
+                    s.back.Row(static_cast<int>(r.y)) + r.x, s.back.pitch / 2, static_cast<int>(r.width), r.height};
+}
+
+// Clip, lock, fit, then body(rect, surfaces) once with the fitted rectangle
+// (for draws that need its position on the back buffer), unlock.
+template <typename Body>
+int SoftDrawRect(int x, int y, int obj, int sx1, int sy1, int sx2, int sy2, Body&& body) {
+  SoftRect r;
+  if (!ClipSoftRect(x, y, sx1, sy1, sx2, sy2, r)) return 1;
+  SoftSurfaces s;
+  if (const SoftLock l = LockSoftSurfaces(obj, s); l != SoftLock::Locked) return SoftLockResult(l);
+  if (FitSoftRect(r, s)) body(static_cast<const SoftRect&>(r), static_cast<const SoftSurfaces&>(s));
+  UnlockSoftSurfaces(s);
+  return 1;
+}
+
+// The common part of the 1:1 software draws: clip, lock, fit, then
+// rule(block) once with the fitted rectangle's rows, unlock. The rule applies
+// itself to the opaque source pixels of the block.
+template <typename BlockRule>
+int SoftDraw(int x, int y, int obj, int sx1, int sy1, int sx2, int sy2, BlockRule&& rule) {
+  return SoftDrawRect(x, y, obj, sx1, sy1, sx2, sy2,
+                      [&](const SoftRect& r, const SoftSurfaces& s) { rule(BlockOf(r, s)); });
+}
+
+// rule(s, d) -> the new destination pixel, for every opaque source pixel s
+// over its destination pixel d: the loop of the draws whose pixel depends on
+// nothing else.
+template <typename PixelRule>
+int SoftDrawPixels(int x, int y, int obj, int sx1, int sy1, int sx2, int sy2, PixelRule&& rule) {
+  return SoftDraw(x, y, obj, sx1, sy1, sx2, sy2, [&](const PixelBlock& b) {
+    EachRow(b, [&](const uint16_t* src, uint16_t* dst, int n) {
+      for (int i = 0; i < n; ++i)
+        if (src[i] != 0) dst[i] = rule(src[i], dst[i]);
+    });
+  });
 }
 
 // What the software draws can reach of the back buffer: ClipRect cut to it.

@@ -12,6 +12,7 @@
 #include "engine/input.h"
 #include "engine/music.h"
 #include "engine/present.h"
+#include "engine/region_effects.h"
 #include "engine/screen.h"
 #include "engine/services.h"
 #include "engine/sound.h"
@@ -61,7 +62,7 @@ Harness::Harness() {
   elSystem::ResetWaits();
   elSystem::ErrorFlag = 0;
   elSystem::DataFolder.clear();
-  elDraw::ClipWindow = 0;
+  elDraw::ResetEffectState();  // clip window, random positions, tunnel map
   elDraw::ResetDisplayState();
   elSound::Reset();
   // Text and GDI drawing: no font held, no test surfaces bound.
