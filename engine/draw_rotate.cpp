@@ -9,6 +9,7 @@
 #include "engine/pixel_tables.h"
 #include "engine/screen.h"
 #include "engine/soft_draw.h"
+#include "engine/whole.h"
 
 namespace elDraw {
 
@@ -20,15 +21,7 @@ using i64 = int64_t;
 // keeps every position of the mapping well inside 32 bits.
 constexpr i64 MaxTurnSide = 65536;
 
-// A float truncated toward zero into 64 bits; NaN gives 0 and anything too
-// large for the conversion its nearest end, far outside every picture.
-i64 Trunc(float v) {
-  if (!(v == v)) return 0;
-  constexpr float limit = 4.0e18f;
-  if (v >= limit) return static_cast<i64>(limit);
-  if (v <= -limit) return -static_cast<i64>(limit);
-  return static_cast<i64>(v);
-}
+i64 Trunc(float v) { return Whole(v); }
 
 float Factor(float f) { return f >= 0.0f ? std::min(f, 1.0f) : 0.0f; }
 
