@@ -11,6 +11,7 @@
 #include "engine/pixel_tables.h"
 #include "engine/screen.h"
 #include "engine/services.h"
+#include "platform/bytes.h"
 #include "platform/system.h"
 
 namespace elDraw {
@@ -51,8 +52,8 @@ bool FindEntry(std::FILE* f, const std::string& key, uint16_t& w, uint16_t& h) {
   for (;;) {
     uint8_t dims[4];
     if (std::fread(dims, 1, 4, f) != 4) return false;
-    w = static_cast<uint16_t>(dims[0] | dims[1] << 8);
-    h = static_cast<uint16_t>(dims[2] | dims[3] << 8);
+    w = platform::GetLe16(dims);
+    h = platform::GetLe16(dims + 2);
     std::string name;
     for (;;) {
       const int c = std::fgetc(f);
@@ -77,7 +78,7 @@ bool ReadPixels(std::FILE* f, const platform::PixelBuffer& dst, int w, int h) {
     if (std::fread(row.data(), 1, row.size(), f) != row.size()) return false;
     uint16_t* out = dst.Row(y);
     for (int x = 0; x < w; ++x) {
-      const uint32_t p = static_cast<uint32_t>(row[2 * x] | row[2 * x + 1] << 8);
+      const uint32_t p = platform::GetLe16(&row[2 * x]);
       out[x] = static_cast<uint16_t>(((p >> 10) & 31) << rs | ((p >> 5) & 31) << gs | (p & 31) << bs);
     }
   }
@@ -160,11 +161,6 @@ int LoadEntry(const char* where, const char* name, int memtype, int swap_index) 
   return result;
 }
 
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
 }  // namespace
 
 void SetPackFile(const char* name) { ImagePackPath = elSystem::GetPath(0) + (name ? name : ""); }
@@ -187,8 +183,8 @@ void AppendPack(const char* pack, const char* file) {
     const size_t slash = path.find_last_of("\\/");
     const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
     std::vector<uint8_t> out;
-    Put16(out, static_cast<uint32_t>(surface->width()));
-    Put16(out, static_cast<uint32_t>(surface->height()));
+    platform::PutLe16(out, static_cast<uint32_t>(surface->width()));
+    platform::PutLe16(out, static_cast<uint32_t>(surface->height()));
     out.insert(out.end(), base.begin(), base.end());
     out.push_back(0);
     for (int y = 0; y < surface->height(); ++y)
@@ -204,7 +200,7 @@ void AppendPack(const char* pack, const char* file) {
           if ((r | g | b) == 0) b = 1;
           value = r << 10 | g << 5 | b;
         }
-        Put16(out, value);
+        platform::PutLe16(out, value);
       }
     std::fwrite(out.data(), 1, out.size(), f);
     platform::ReleaseDC(*surface, dc);

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/bytes.h"
 #include "platform/mixer.h"
 #include "platform/system.h"
 
@@ -67,13 +68,11 @@ platform::WaveData Pcm8(int rate, int channels, const std::vector<uint8_t>& samp
 std::vector<uint8_t> PackEntryBytes(const std::string& name, const std::vector<uint8_t>& format,
                                     const std::vector<uint8_t>& data) {
   std::vector<uint8_t> v;
-  auto put32 = [&v](uint32_t x) {
-    for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
-  };
-  put32(static_cast<uint32_t>(data.size()));
+  v.reserve(9 + name.size() + format.size() + data.size());
+  platform::PutLe32(v, static_cast<uint32_t>(data.size()));
   v.insert(v.end(), name.begin(), name.end());
   v.push_back(0);
-  put32(static_cast<uint32_t>(format.size()));
+  platform::PutLe32(v, static_cast<uint32_t>(format.size()));
   v.insert(v.end(), format.begin(), format.end());
   v.insert(v.end(), data.begin(), data.end());
   return v;
