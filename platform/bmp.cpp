@@ -1,5 +1,7 @@
 #include "platform/bmp.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstdio>
 
 #include "platform/bytes.h"
@@ -245,10 +247,12 @@ bool DecodeRle(const uint8_t* data, size_t size, const Header& h, Bitmap& out) {
   }
 }
 
+// The file and info headers. `gap` bytes (bit-field masks, or the
+// screenshot's four zeros) stand between them and the rows.
 std::vector<uint8_t> Headers(int width, int height, int bpp, uint32_t compression, uint32_t image_size,
-                             uint32_t extra) {
+                             uint32_t gap, uint32_t pixels_per_metre = 2835) {
   std::vector<uint8_t> v;
-  const uint32_t off = 14 + 40 + extra;
+  const uint32_t off = 14 + 40 + gap;
   v.push_back('B');
   v.push_back('M');
   PutLe32(v, off + image_size);
@@ -261,11 +265,39 @@ std::vector<uint8_t> Headers(int width, int height, int bpp, uint32_t compressio
   PutLe16(v, static_cast<uint32_t>(bpp));
   PutLe32(v, compression);
   PutLe32(v, image_size);
-  PutLe32(v, 2835);
-  PutLe32(v, 2835);
+  PutLe32(v, pixels_per_metre);
+  PutLe32(v, pixels_per_metre);
   PutLe32(v, 0);
   PutLe32(v, 0);
   return v;
+}
+
+// Rows bottom-up, each pixel blue, green, red, each row padded with zeros to
+// four bytes; colour_at(x, y) gives 0x00RRGGBB.
+template <typename ColourAt>
+void AppendRows24(std::vector<uint8_t>& v, int width, int height, ColourAt colour_at) {
+  const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+  v.reserve(v.size() + stride * static_cast<size_t>(height));
+  for (int y = height - 1; y >= 0; --y) {
+    for (int x = 0; x < width; ++x) {
+      const uint32_t c = colour_at(x, y);
+      v.push_back(static_cast<uint8_t>(c));
+      v.push_back(static_cast<uint8_t>(c >> 8));
+      v.push_back(static_cast<uint8_t>(c >> 16));
+    }
+    for (size_t pad = static_cast<size_t>(width) * 3; pad < stride; ++pad) v.push_back(0);
+  }
+}
+
+uint32_t Stride24(int width) { return (static_cast<uint32_t>(width) * 3 + 3) & ~3u; }
+
+// A 16-bit channel as five bits shifted up by three (0 to 248); a 6-bit
+// green is halved first.
+uint32_t ScreenshotChannel(uint16_t pixel, uint16_t mask) {
+  if (mask == 0) return 0;
+  uint32_t v = static_cast<uint32_t>(pixel & mask) >> std::countr_zero(mask);
+  if (std::popcount(mask) == 6) v >>= 1;
+  return (v & 31) << 3;
 }
 
 }  // namespace
@@ -308,17 +340,24 @@ bool ReadBmpFile(const std::string& name, Bitmap& out) {
 }
 
 std::vector<uint8_t> EncodeBmp24(const Bitmap& bitmap) {
-  const uint32_t stride = (static_cast<uint32_t>(bitmap.width) * 3 + 3) & ~3u;
-  std::vector<uint8_t> v = Headers(bitmap.width, bitmap.height, 24, BiRgb, stride * bitmap.height, 0);
-  for (int y = bitmap.height - 1; y >= 0; --y) {
-    for (int x = 0; x < bitmap.width; ++x) {
-      const uint32_t c = bitmap.At(x, y);
-      v.push_back(static_cast<uint8_t>(c));
-      v.push_back(static_cast<uint8_t>(c >> 8));
-      v.push_back(static_cast<uint8_t>(c >> 16));
-    }
-    for (uint32_t pad = static_cast<uint32_t>(bitmap.width) * 3; pad < stride; ++pad) v.push_back(0);
-  }
+  std::vector<uint8_t> v =
+      Headers(bitmap.width, bitmap.height, 24, BiRgb, Stride24(bitmap.width) * bitmap.height, 0);
+  AppendRows24(v, bitmap.width, bitmap.height, [&](int x, int y) { return bitmap.At(x, y); });
+  return v;
+}
+
+std::vector<uint8_t> EncodeBmp24(const PixelBuffer& pixels, int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  constexpr uint32_t Gap = 4;
+  std::vector<uint8_t> v = Headers(width, height, 24, BiRgb, Stride24(width) * height, Gap, 2834);
+  v.resize(v.size() + Gap, 0);
+  AppendRows24(v, width, height, [&](int x, int y) -> uint32_t {
+    if (!pixels.pixels || !pixels.Contains(x, y)) return 0;
+    const uint16_t p = pixels.Row(y)[x];
+    return ScreenshotChannel(p, pixels.format.red_mask) << 16 | ScreenshotChannel(p, pixels.format.green_mask) << 8 |
+           ScreenshotChannel(p, pixels.format.blue_mask);
+  });
   return v;
 }
 
@@ -336,11 +375,15 @@ std::vector<uint8_t> EncodeBmp16(const PixelBuffer& pixels) {
   return v;
 }
 
-bool WriteFileBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
-  std::FILE* f = OpenFile(name, "wb");
+bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) return false;
-  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  const bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   return std::fclose(f) == 0 && ok;
+}
+
+bool WriteBmp24(const std::string& path, const PixelBuffer& pixels, int width, int height) {
+  return WriteFileBytes(path, EncodeBmp24(pixels, width, height));
 }
 
 }  // namespace platform
