@@ -375,13 +375,6 @@ std::vector<uint8_t> EncodeBmp16(const PixelBuffer& pixels) {
   return v;
 }
 
-bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  const bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  return std::fclose(f) == 0 && ok;
-}
-
 bool WriteBmp24(const std::string& path, const PixelBuffer& pixels, int width, int height) {
   return WriteFileBytes(path, EncodeBmp24(pixels, width, height));
 }

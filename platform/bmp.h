@@ -41,9 +41,7 @@ std::vector<uint8_t> EncodeBmp24(const PixelBuffer& pixels, int width, int heigh
 // A 16-bit bit-field BMP carrying the view's own channel masks.
 std::vector<uint8_t> EncodeBmp16(const PixelBuffer& pixels);
 
-// Writes the bytes to exactly this path (no case folding), replacing the
-// file; false when it cannot be created or written.
-bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+// The screenshot written to exactly this path; false when that fails.
 bool WriteBmp24(const std::string& path, const PixelBuffer& pixels, int width, int height);
 
 }  // namespace platform

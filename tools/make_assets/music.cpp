@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files.h"
+#include "platform/system.h"
 #include "midi.h"
 #include "rng.h"
 
@@ -235,7 +236,7 @@ std::vector<TuneDef> Tunes() {
 bool WriteMusic(const std::string& folder) {
   if (!MakeFolder(folder)) return false;
   for (const TuneDef& t : Tunes())
-    if (!WriteFile(folder + "/" + t.file + ".MID", Compose(t))) return false;
+    if (!platform::WriteFileBytes(folder + "/" + t.file + ".MID", Compose(t))) return false;
   return true;
 }
 
