@@ -50,11 +50,16 @@ std::vector<TimedEvent> PartEvents(const MidiPart& part, uint32_t& last_tick) {
   const uint8_t ch = part.channel & 0x0F;
   std::vector<TimedEvent> events;
   events.push_back(TimedEvent{0, 0, {uint8_t(0xC0 | ch), uint8_t(part.program & 0x7F)}, 2});
+  for (const MidiControl& c : part.controls)
+    events.push_back(TimedEvent{0, 0, {uint8_t(0xB0 | ch), uint8_t(c.controller & 0x7F), uint8_t(c.value & 0x7F)}, 3});
   for (const MidiNote& n : part.notes) {
-    const uint8_t key = n.key & 0x7F;
-    const uint8_t velocity = std::clamp<uint8_t>(n.velocity & 0x7F, 1, 127);
     const uint32_t on = ClampTick(n.start);
     const uint32_t off = ClampTick(uint64_t{n.start} + n.length);
+    // A note of no length (or cut to none at the longest song) is left out:
+    // its note-off would sort before its note-on and leave it sounding.
+    if (off == on) continue;
+    const uint8_t key = n.key & 0x7F;
+    const uint8_t velocity = std::clamp<uint8_t>(n.velocity & 0x7F, 1, 127);
     events.push_back(TimedEvent{on, 2, {uint8_t(0x90 | ch), key, velocity}, 3});
     events.push_back(TimedEvent{off, 1, {uint8_t(0x80 | ch), key, 0x40}, 3});
     last_tick = std::max(last_tick, off);
