@@ -1,11 +1,6 @@
 #include "support/sound_files.h"
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -15,24 +10,12 @@
 
 namespace testing_support {
 
-SoundFolder::SoundFolder() {
-  char tmpl[] = "/tmp/quorvane_sound_XXXXXX";
-  const char* made = mkdtemp(tmpl);
-  path_ = made ? made : "/tmp";
-  platform::SetProgramFolder(path_ + "/");
-}
+SoundFolder::SoundFolder() { platform::SetProgramFolder(dir_.path); }
 
-SoundFolder::~SoundFolder() {
-  platform::SetProgramFolder("");
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
+SoundFolder::~SoundFolder() { platform::SetProgramFolder(""); }
 
 void SoundFolder::Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-  const std::string full = Path(name);
-  std::filesystem::create_directories(std::filesystem::path(full).parent_path());
-  std::ofstream out(full, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  WriteBytes(Path(name), bytes);
 }
 
 std::vector<uint8_t> SoundFolder::Read(const std::string& name) const {
