@@ -90,21 +90,12 @@ bool ParseWave(const uint8_t* bytes, size_t size, WaveData& out) {
   Chunk fmt;
   bool fits = false;
   if (!FindChunk(bytes, 12, end, "fmt ", fmt, fits) || !fits || fmt.size < 16) return false;
-  const uint8_t* f = bytes + fmt.data;
+  // A PCM format is its 16 fixed bytes, whatever follows them in the chunk;
+  // other formats carry their extra size and bytes inside the chunk.
+  const bool pcm = GetLe16(bytes + fmt.data) == WaveFormatPcm;
+  if (!pcm && fmt.size < 18) return false;
   WaveFormat format;
-  format.format_tag = GetLe16(f);
-  format.channels = GetLe16(f + 2);
-  format.samples_per_sec = GetLe32(f + 4);
-  format.avg_bytes_per_sec = GetLe32(f + 8);
-  format.block_align = GetLe16(f + 12);
-  format.bits_per_sample = GetLe16(f + 14);
-  if (format.format_tag != WaveFormatPcm) {
-    // Other formats carry their extra size and bytes inside the chunk.
-    if (fmt.size < 18) return false;
-    const size_t extra = GetLe16(f + 16);
-    if (extra > fmt.size - 18) return false;
-    format.extra.assign(f + 18, f + 18 + extra);
-  }
+  if (!WaveFormat::DecodeBlock(bytes + fmt.data, pcm ? 16 : fmt.size, format)) return false;
 
   Chunk data;
   if (!FindChunk(bytes, 12, end, "data", data, fits) || !fits) return false;
