@@ -160,19 +160,7 @@ int LoadPack(const char* name, int mixes) {
     elSystem::Error(kLoadPack, kNotFound);
     return -1;
   }
-  SoundObject.MixCount[obj] = count;
-  SoundObject.EchoCount[obj] = mixes > 1 ? 0 : -1;
-  if (!SoundReloading) SoundObject.NextMix[obj] = 0;
-  const auto bytes = static_cast<uint32_t>(data.size());
-  if (!slots::CreateMixes(obj, format, bytes, data.data(), bytes, count, kLoadPack)) {
-    if (!SoundReloading) SoundObject.MixCount[obj] = 1;
-    return -1;
-  }
-  SoundObject.InUse[obj] = 1;
-  SoundObject.FromPack[obj] = 1;
-  slots::ClearStream(obj);
-  if (!SoundReloading) slots::StoreName(obj, name);
-  return obj;
+  return slots::FillObject(obj, format, data, mixes, true, name, kLoadPack);
 }
 
 int LoadStream(const char* name, int loopOffset) {
