@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -85,16 +84,6 @@ bool ReadPixels(std::FILE* f, const platform::PixelBuffer& dst, int w, int h) {
   return true;
 }
 
-void KeyNewObject(DrawObject& entry) {
-  if (PixelKeyFlag == 1) {
-    ApplyColorKey(entry.Surface.get(), PixelKeyColour);
-    entry.ColorKey = PixelKeyColour;
-  } else {
-    ApplyColorKey(entry.Surface.get(), KeyColor);
-    entry.ColorKey = KeyColor;
-  }
-}
-
 // LoadPack and SwapPack: swap_index < 0 makes a new object.
 int LoadEntry(const char* where, const char* name, int memtype, int swap_index) {
   const std::string key = UpperCase(name ? name : "");
@@ -110,8 +99,7 @@ int LoadEntry(const char* where, const char* name, int memtype, int swap_index) 
   int result = 0;
   if (swap_index >= 0) {
     DrawObject& entry = DrawObjectTable[swap_index];
-    std::memset(entry.Name, 0, sizeof entry.Name);
-    std::strncpy(entry.Name, key.c_str(), sizeof entry.Name - 1);  // taken before the helper object
+    SetName(entry, key.c_str());  // taken before the helper object
     entry.Surface.reset();
     if (DirectDrawObject) entry.Surface = DirectDrawObject->CreateSurface(w, h, MemoryOf(memtype));
     if (!entry.Surface) return elSystem::Error(where, "スプライトを作成できません");
@@ -152,8 +140,7 @@ int LoadEntry(const char* where, const char* name, int memtype, int swap_index) 
 
   DrawObject& entry = DrawObjectTable[result];
   KeyNewObject(entry);
-  std::memset(entry.Name, 0, sizeof entry.Name);
-  std::strncpy(entry.Name, key.c_str(), sizeof entry.Name - 1);
+  SetName(entry, key.c_str());
   entry.FromPack = 1;
   entry.ReloadType = 2;
   entry.Width = w;
