@@ -77,6 +77,17 @@ bool WaveFormat::DecodeBlock(const uint8_t* bytes, size_t size, WaveFormat& out)
   return true;
 }
 
+WaveFormat WaveFormat::Pcm(uint32_t rate, uint16_t channels, uint16_t bits) {
+  WaveFormat f;
+  f.format_tag = WaveFormatPcm;
+  f.channels = channels;
+  f.samples_per_sec = rate;
+  f.block_align = static_cast<uint16_t>(channels * (bits / 8));
+  f.avg_bytes_per_sec = rate * f.block_align;
+  f.bits_per_sample = bits;
+  return f;
+}
+
 bool ParseWave(const uint8_t* bytes, size_t size, WaveData& out) {
   out = WaveData{};
   if (!bytes || size < 12) return false;

@@ -25,12 +25,7 @@ std::vector<uint8_t> SoundFolder::Read(const std::string& name) const {
 
 platform::WaveData Pcm16(int rate, int channels, const std::vector<int16_t>& samples) {
   platform::WaveData w;
-  w.format.format_tag = platform::WaveFormatPcm;
-  w.format.channels = static_cast<uint16_t>(channels);
-  w.format.samples_per_sec = static_cast<uint32_t>(rate);
-  w.format.block_align = static_cast<uint16_t>(2 * channels);
-  w.format.avg_bytes_per_sec = static_cast<uint32_t>(rate * 2 * channels);
-  w.format.bits_per_sample = 16;
+  w.format = platform::WaveFormat::Pcm(static_cast<uint32_t>(rate), static_cast<uint16_t>(channels), 16);
   w.samples.resize(samples.size() * 2);
   if (!samples.empty()) std::memcpy(w.samples.data(), samples.data(), w.samples.size());
   return w;
@@ -38,12 +33,7 @@ platform::WaveData Pcm16(int rate, int channels, const std::vector<int16_t>& sam
 
 platform::WaveData Pcm8(int rate, int channels, const std::vector<uint8_t>& samples) {
   platform::WaveData w;
-  w.format.format_tag = platform::WaveFormatPcm;
-  w.format.channels = static_cast<uint16_t>(channels);
-  w.format.samples_per_sec = static_cast<uint32_t>(rate);
-  w.format.block_align = static_cast<uint16_t>(channels);
-  w.format.avg_bytes_per_sec = static_cast<uint32_t>(rate * channels);
-  w.format.bits_per_sample = 8;
+  w.format = platform::WaveFormat::Pcm(static_cast<uint32_t>(rate), static_cast<uint16_t>(channels), 8);
   w.samples = samples;
   return w;
 }

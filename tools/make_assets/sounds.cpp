@@ -25,12 +25,7 @@ std::vector<int16_t> ToPcm(const std::vector<double>& v, double peak) {
 
 std::vector<uint8_t> EncodeMono16(const std::vector<int16_t>& samples) {
   platform::WaveData wave;
-  wave.format.format_tag = platform::WaveFormatPcm;
-  wave.format.channels = 1;
-  wave.format.samples_per_sec = kSoundRate;
-  wave.format.avg_bytes_per_sec = kSoundRate * 2;
-  wave.format.block_align = 2;
-  wave.format.bits_per_sample = 16;
+  wave.format = platform::WaveFormat::Pcm(kSoundRate, 1, 16);
   wave.samples.reserve(samples.size() * 2);
   for (int16_t s : samples) platform::PutLe16(wave.samples, static_cast<uint16_t>(s));
   return platform::EncodeWave(wave);
