@@ -16,11 +16,6 @@ constexpr const char* NoSprite = "スプライトを作成できません";
 
 bool NameTooLong(const char* name) { return std::strlen(name) > static_cast<size_t>(NameLimit); }
 
-void SetName(DrawObject& entry, const char* name) {
-  std::memset(entry.Name, 0, sizeof entry.Name);
-  std::strncpy(entry.Name, name, sizeof entry.Name - 1);
-}
-
 int FirstFreeEntry() {
   for (int i = FirstPictureObject; i < DrawObjectCount; ++i)
     if (DrawObjectTable[i].Name[0] == '\0') return i;
@@ -28,17 +23,6 @@ int FirstFreeEntry() {
 }
 
 bool ValidIndex(int index) { return index >= 0 && index < DrawObjectCount; }
-
-// Step 6 of the loaders: the key of the objects loaded next.
-void KeyNewObject(DrawObject& entry) {
-  if (PixelKeyFlag == 1) {
-    ApplyColorKey(entry.Surface.get(), PixelKeyColour);
-    entry.ColorKey = PixelKeyColour;
-  } else {
-    ApplyColorKey(entry.Surface.get(), KeyColor);
-    entry.ColorKey = KeyColor;
-  }
-}
 
 // Loads name (below the program folder) into entry; false when no picture
 // could be made of it.
@@ -50,6 +34,21 @@ bool LoadInto(DrawObject& entry, const char* name, int memtype) {
 }
 
 }  // namespace
+
+void KeyNewObject(DrawObject& entry) {
+  if (PixelKeyFlag == 1) {
+    ApplyColorKey(entry.Surface.get(), PixelKeyColour);
+    entry.ColorKey = PixelKeyColour;
+  } else {
+    ApplyColorKey(entry.Surface.get(), KeyColor);
+    entry.ColorKey = KeyColor;
+  }
+}
+
+void SetName(DrawObject& entry, const char* name) {
+  std::memset(entry.Name, 0, sizeof entry.Name);
+  std::strncpy(entry.Name, name, sizeof entry.Name - 1);
+}
 
 platform::SurfaceMemory MemoryOf(int memtype) {
   return memtype == 2 ? platform::SurfaceMemory::Video : platform::SurfaceMemory::System;

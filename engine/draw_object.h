@@ -60,6 +60,10 @@ platform::DisplayResult CopyBitmap(platform::Surface* surface, const platform::B
 // (0, 0)); all bits set when the surface cannot be locked.
 uint32_t KeyPixelValue(platform::Surface* surface, uint32_t colour);
 platform::DisplayResult ApplyColorKey(platform::Surface* surface, uint32_t colour);
+// Keys a newly loaded entry with the settings above and records its key.
+void KeyNewObject(DrawObject& entry);
+// The entry's name, cut to fit (names are checked before loading).
+void SetName(DrawObject& entry, const char* name);
 
 // Where the loaders put surfaces: 2 lets the display choose, other values ask
 // system memory.

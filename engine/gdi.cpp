@@ -4,7 +4,7 @@
 
 #include "engine/gdi_surface.h"
 #include "engine/services.h"
-#include "platform/bmp_write.h"
+#include "platform/bmp.h"
 #include "platform/system.h"
 
 namespace elDraw {

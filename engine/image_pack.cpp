@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "engine/pixel_tables.h"
 #include "engine/screen.h"
 #include "engine/services.h"
+#include "platform/bytes.h"
 #include "platform/system.h"
 
 namespace elDraw {
@@ -51,8 +51,8 @@ bool FindEntry(std::FILE* f, const std::string& key, uint16_t& w, uint16_t& h) {
   for (;;) {
     uint8_t dims[4];
     if (std::fread(dims, 1, 4, f) != 4) return false;
-    w = static_cast<uint16_t>(dims[0] | dims[1] << 8);
-    h = static_cast<uint16_t>(dims[2] | dims[3] << 8);
+    w = platform::GetLe16(dims);
+    h = platform::GetLe16(dims + 2);
     std::string name;
     for (;;) {
       const int c = std::fgetc(f);
@@ -77,21 +77,11 @@ bool ReadPixels(std::FILE* f, const platform::PixelBuffer& dst, int w, int h) {
     if (std::fread(row.data(), 1, row.size(), f) != row.size()) return false;
     uint16_t* out = dst.Row(y);
     for (int x = 0; x < w; ++x) {
-      const uint32_t p = static_cast<uint32_t>(row[2 * x] | row[2 * x + 1] << 8);
+      const uint32_t p = platform::GetLe16(&row[2 * x]);
       out[x] = static_cast<uint16_t>(((p >> 10) & 31) << rs | ((p >> 5) & 31) << gs | (p & 31) << bs);
     }
   }
   return true;
-}
-
-void KeyNewObject(DrawObject& entry) {
-  if (PixelKeyFlag == 1) {
-    ApplyColorKey(entry.Surface.get(), PixelKeyColour);
-    entry.ColorKey = PixelKeyColour;
-  } else {
-    ApplyColorKey(entry.Surface.get(), KeyColor);
-    entry.ColorKey = KeyColor;
-  }
 }
 
 // LoadPack and SwapPack: swap_index < 0 makes a new object.
@@ -109,8 +99,7 @@ int LoadEntry(const char* where, const char* name, int memtype, int swap_index) 
   int result = 0;
   if (swap_index >= 0) {
     DrawObject& entry = DrawObjectTable[swap_index];
-    std::memset(entry.Name, 0, sizeof entry.Name);
-    std::strncpy(entry.Name, key.c_str(), sizeof entry.Name - 1);  // taken before the helper object
+    SetName(entry, key.c_str());  // taken before the helper object
     entry.Surface.reset();
     if (DirectDrawObject) entry.Surface = DirectDrawObject->CreateSurface(w, h, MemoryOf(memtype));
     if (!entry.Surface) return elSystem::Error(where, "スプライトを作成できません");
@@ -151,18 +140,12 @@ int LoadEntry(const char* where, const char* name, int memtype, int swap_index) 
 
   DrawObject& entry = DrawObjectTable[result];
   KeyNewObject(entry);
-  std::memset(entry.Name, 0, sizeof entry.Name);
-  std::strncpy(entry.Name, key.c_str(), sizeof entry.Name - 1);
+  SetName(entry, key.c_str());
   entry.FromPack = 1;
   entry.ReloadType = 2;
   entry.Width = w;
   entry.Height = h;
   return result;
-}
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
 }
 
 }  // namespace
@@ -187,8 +170,8 @@ void AppendPack(const char* pack, const char* file) {
     const size_t slash = path.find_last_of("\\/");
     const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
     std::vector<uint8_t> out;
-    Put16(out, static_cast<uint32_t>(surface->width()));
-    Put16(out, static_cast<uint32_t>(surface->height()));
+    platform::PutLe16(out, static_cast<uint32_t>(surface->width()));
+    platform::PutLe16(out, static_cast<uint32_t>(surface->height()));
     out.insert(out.end(), base.begin(), base.end());
     out.push_back(0);
     for (int y = 0; y < surface->height(); ++y)
@@ -204,7 +187,7 @@ void AppendPack(const char* pack, const char* file) {
           if ((r | g | b) == 0) b = 1;
           value = r << 10 | g << 5 | b;
         }
-        Put16(out, value);
+        platform::PutLe16(out, value);
       }
     std::fwrite(out.data(), 1, out.size(), f);
     platform::ReleaseDC(*surface, dc);

@@ -1,6 +1,5 @@
 #include "engine/screen.h"
 
-#include <cstring>
 #include <string>
 
 #include "engine/draw_hw.h"
@@ -37,11 +36,6 @@ constexpr InternalSprite Sprites[4] = {
     {"内部用３", "Fontスプライトが生成できません"},
     {"内部用４", "Fontバッファスプライトが生成できません"},
 };
-
-void SetName(DrawObject& entry, const char* name) {
-  std::memset(entry.Name, 0, sizeof entry.Name);
-  std::strncpy(entry.Name, name, sizeof entry.Name - 1);
-}
 
 }  // namespace
 

@@ -100,6 +100,24 @@ void StoreName(int obj, const char* name) {
   SoundObject.Name[obj][NameLength] = '\0';
 }
 
+int FillObject(int obj, const std::vector<uint8_t>& format, const std::vector<uint8_t>& data, int mixes,
+               bool from_pack, const char* name, const char* location) {
+  const int count = mixes < 0 ? -mixes : mixes;
+  SoundObject.MixCount[obj] = count;
+  SoundObject.EchoCount[obj] = mixes > 1 ? 0 : -1;
+  if (!SoundReloading) SoundObject.NextMix[obj] = 0;
+  const auto bytes = static_cast<uint32_t>(data.size());
+  if (!CreateMixes(obj, format, bytes, data.data(), bytes, count, location)) {
+    if (!SoundReloading) SoundObject.MixCount[obj] = 1;
+    return -1;
+  }
+  SoundObject.InUse[obj] = 1;
+  SoundObject.FromPack[obj] = from_pack ? 1 : 0;
+  ClearStream(obj);
+  if (!SoundReloading) StoreName(obj, name);
+  return obj;
+}
+
 }  // namespace slots
 
 namespace {
@@ -291,19 +309,7 @@ int LoadObject(const char* name, int mixes) {
     elSystem::Error(kLoadObject, "WAVEリソースが見つかりません");
     return -1;
   }
-  SoundObject.MixCount[obj] = count;
-  SoundObject.EchoCount[obj] = mixes > 1 ? 0 : -1;
-  if (!SoundReloading) SoundObject.NextMix[obj] = 0;
-  const auto bytes = static_cast<uint32_t>(data.size());
-  if (!slots::CreateMixes(obj, format, bytes, data.data(), bytes, count, kLoadObject)) {
-    if (!SoundReloading) SoundObject.MixCount[obj] = 1;
-    return -1;
-  }
-  SoundObject.InUse[obj] = 1;
-  SoundObject.FromPack[obj] = 0;
-  slots::ClearStream(obj);
-  if (!SoundReloading) slots::StoreName(obj, name);
-  return obj;
+  return slots::FillObject(obj, format, data, mixes, false, name, kLoadObject);
 }
 
 void ReleaseObject(int obj) {

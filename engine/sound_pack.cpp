@@ -14,6 +14,7 @@
 #include "engine/services.h"
 #include "engine/sound.h"
 #include "engine/sound_slots.h"
+#include "platform/bytes.h"
 #include "platform/system.h"
 #include "platform/wave.h"
 
@@ -34,13 +35,8 @@ constexpr uint32_t kFormatMax = 18 + 0xffff;
 bool Read32(std::FILE* f, uint32_t& v) {
   uint8_t b[4];
   if (std::fread(b, 1, 4, f) != 4) return false;
-  v = static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) | (static_cast<uint32_t>(b[2]) << 16) |
-      (static_cast<uint32_t>(b[3]) << 24);
+  v = platform::GetLe32(b);
   return true;
-}
-
-void Put32(std::vector<uint8_t>& v, uint32_t x) {
-  for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
 }
 
 long FileSize(std::FILE* f) {
@@ -164,19 +160,7 @@ int LoadPack(const char* name, int mixes) {
     elSystem::Error(kLoadPack, kNotFound);
     return -1;
   }
-  SoundObject.MixCount[obj] = count;
-  SoundObject.EchoCount[obj] = mixes > 1 ? 0 : -1;
-  if (!SoundReloading) SoundObject.NextMix[obj] = 0;
-  const auto bytes = static_cast<uint32_t>(data.size());
-  if (!slots::CreateMixes(obj, format, bytes, data.data(), bytes, count, kLoadPack)) {
-    if (!SoundReloading) SoundObject.MixCount[obj] = 1;
-    return -1;
-  }
-  SoundObject.InUse[obj] = 1;
-  SoundObject.FromPack[obj] = 1;
-  slots::ClearStream(obj);
-  if (!SoundReloading) slots::StoreName(obj, name);
-  return obj;
+  return slots::FillObject(obj, format, data, mixes, true, name, kLoadPack);
 }
 
 int LoadStream(const char* name, int loopOffset) {
@@ -368,10 +352,10 @@ int AppendPack(const char* pack, const char* path) {
 
   std::vector<uint8_t> entry;
   entry.reserve(13 + base.size() + format.size() + data.size());
-  Put32(entry, static_cast<uint32_t>(data.size()));
+  platform::PutLe32(entry, static_cast<uint32_t>(data.size()));
   entry.insert(entry.end(), base.begin(), base.end());
   entry.push_back(0);
-  Put32(entry, static_cast<uint32_t>(format.size()));
+  platform::PutLe32(entry, static_cast<uint32_t>(format.size()));
   entry.insert(entry.end(), format.begin(), format.end());
   entry.insert(entry.end(), data.begin(), data.end());
 

@@ -32,5 +32,10 @@ int TakeSlot(const char* location);
 void ClearStream(int obj);
 // The object's name stored (names are checked before loading).
 void StoreName(int obj, const char* name);
+// Makes the slot a loaded object: its mixes (mixes < 0: as many, without an
+// echo) hold the data, and (unless reloading) its turn and name start anew.
+// Returns obj, or -1 after CreateMixes has reported its failure.
+int FillObject(int obj, const std::vector<uint8_t>& format, const std::vector<uint8_t>& data, int mixes,
+               bool from_pack, const char* name, const char* location);
 
 }  // namespace elSound::slots

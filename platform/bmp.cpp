@@ -1,7 +1,10 @@
 #include "platform/bmp.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstdio>
 
+#include "platform/bytes.h"
 #include "platform/system.h"
 
 namespace platform {
@@ -10,12 +13,6 @@ namespace {
 
 constexpr uint32_t BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3;
 constexpr size_t FileHeaderSize = 14;
-
-uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t Le32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-         static_cast<uint32_t>(p[3]) << 24;
-}
 
 // One channel of a bit-field pixel.
 struct Channel {
@@ -66,9 +63,9 @@ struct Header {
 
 bool ReadHeader(const uint8_t* data, size_t size, Header& h) {
   if (size < FileHeaderSize + 12 || data[0] != 'B' || data[1] != 'M') return false;
-  const uint32_t off_bits = Le32(data + 10);
+  const uint32_t off_bits = GetLe32(data + 10);
   const uint8_t* info = data + FileHeaderSize;
-  const uint32_t info_size = Le32(info);
+  const uint32_t info_size = GetLe32(info);
   if (info_size != 12 && info_size != 40 && info_size != 52 && info_size != 56 && info_size != 108 &&
       info_size != 124)
     return false;
@@ -76,18 +73,18 @@ bool ReadHeader(const uint8_t* data, size_t size, Header& h) {
 
   int planes = 0;
   if (info_size == 12) {
-    h.width = Le16(info + 4);
-    h.height = Le16(info + 6);
-    planes = Le16(info + 8);
-    h.bpp = Le16(info + 10);
+    h.width = GetLe16(info + 4);
+    h.height = GetLe16(info + 6);
+    planes = GetLe16(info + 8);
+    h.bpp = GetLe16(info + 10);
     h.compression = BiRgb;
   } else {
-    h.width = static_cast<int32_t>(Le32(info + 4));
-    h.height = static_cast<int32_t>(Le32(info + 8));
-    planes = Le16(info + 12);
-    h.bpp = Le16(info + 14);
-    h.compression = Le32(info + 16);
-    h.colours_used = Le32(info + 32);
+    h.width = static_cast<int32_t>(GetLe32(info + 4));
+    h.height = static_cast<int32_t>(GetLe32(info + 8));
+    planes = GetLe16(info + 12);
+    h.bpp = GetLe16(info + 14);
+    h.compression = GetLe32(info + 16);
+    h.colours_used = GetLe32(info + 32);
   }
   if (planes != 1) return false;
   if (h.height < 0) {
@@ -121,10 +118,10 @@ bool ReadHeader(const uint8_t* data, size_t size, Header& h) {
     if (info_size == 40) {
       // The three masks follow the header.
       if (size - after_header < 12) return false;
-      for (int i = 0; i < 3; ++i) masks[i] = Le32(data + after_header + 4 * i);
+      for (int i = 0; i < 3; ++i) masks[i] = GetLe32(data + after_header + 4 * i);
       after_header += 12;
     } else {
-      for (int i = 0; i < 3; ++i) masks[i] = Le32(info + 40 + 4 * i);
+      for (int i = 0; i < 3; ++i) masks[i] = GetLe32(info + 40 + 4 * i);
     }
     const uint32_t limit = h.bpp == 16 ? 0xFFFFu : 0xFFFFFFFFu;
     for (uint32_t m : masks)
@@ -183,7 +180,7 @@ bool DecodeUncompressed(const uint8_t* data, size_t size, const Header& h, Bitma
           c = PaletteColour(h, src[x]);
           break;
         case 16: {
-          const uint32_t p = Le16(src + 2 * x);
+          const uint32_t p = GetLe16(src + 2 * x);
           c = h.red.Extract(p) << 16 | h.green.Extract(p) << 8 | h.blue.Extract(p);
           break;
         }
@@ -191,7 +188,7 @@ bool DecodeUncompressed(const uint8_t* data, size_t size, const Header& h, Bitma
           c = static_cast<uint32_t>(src[3 * x + 2]) << 16 | static_cast<uint32_t>(src[3 * x + 1]) << 8 | src[3 * x];
           break;
         default: {
-          const uint32_t p = Le32(src + 4 * x);
+          const uint32_t p = GetLe32(src + 4 * x);
           c = h.red.Extract(p) << 16 | h.green.Extract(p) << 8 | h.blue.Extract(p);
           break;
         }
@@ -250,36 +247,57 @@ bool DecodeRle(const uint8_t* data, size_t size, const Header& h, Bitmap& out) {
   }
 }
 
-void Put16(std::vector<uint8_t>& v, uint32_t x) {
-  v.push_back(static_cast<uint8_t>(x));
-  v.push_back(static_cast<uint8_t>(x >> 8));
-}
-void Put32(std::vector<uint8_t>& v, uint32_t x) {
-  Put16(v, x & 0xFFFF);
-  Put16(v, x >> 16);
-}
-
+// The file and info headers. `gap` bytes (bit-field masks, or the
+// screenshot's four zeros) stand between them and the rows.
 std::vector<uint8_t> Headers(int width, int height, int bpp, uint32_t compression, uint32_t image_size,
-                             uint32_t extra) {
+                             uint32_t gap, uint32_t pixels_per_metre = 2835) {
   std::vector<uint8_t> v;
-  const uint32_t off = 14 + 40 + extra;
+  const uint32_t off = 14 + 40 + gap;
   v.push_back('B');
   v.push_back('M');
-  Put32(v, off + image_size);
-  Put32(v, 0);
-  Put32(v, off);
-  Put32(v, 40);
-  Put32(v, static_cast<uint32_t>(width));
-  Put32(v, static_cast<uint32_t>(height));
-  Put16(v, 1);
-  Put16(v, static_cast<uint32_t>(bpp));
-  Put32(v, compression);
-  Put32(v, image_size);
-  Put32(v, 2835);
-  Put32(v, 2835);
-  Put32(v, 0);
-  Put32(v, 0);
+  PutLe32(v, off + image_size);
+  PutLe32(v, 0);
+  PutLe32(v, off);
+  PutLe32(v, 40);
+  PutLe32(v, static_cast<uint32_t>(width));
+  PutLe32(v, static_cast<uint32_t>(height));
+  PutLe16(v, 1);
+  PutLe16(v, static_cast<uint32_t>(bpp));
+  PutLe32(v, compression);
+  PutLe32(v, image_size);
+  PutLe32(v, pixels_per_metre);
+  PutLe32(v, pixels_per_metre);
+  PutLe32(v, 0);
+  PutLe32(v, 0);
   return v;
+}
+
+// Rows bottom-up, each pixel blue, green, red, each row padded with zeros to
+// four bytes; colour_at(x, y) gives 0x00RRGGBB.
+template <typename ColourAt>
+void AppendRows24(std::vector<uint8_t>& v, int width, int height, ColourAt colour_at) {
+  const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+  v.reserve(v.size() + stride * static_cast<size_t>(height));
+  for (int y = height - 1; y >= 0; --y) {
+    for (int x = 0; x < width; ++x) {
+      const uint32_t c = colour_at(x, y);
+      v.push_back(static_cast<uint8_t>(c));
+      v.push_back(static_cast<uint8_t>(c >> 8));
+      v.push_back(static_cast<uint8_t>(c >> 16));
+    }
+    for (size_t pad = static_cast<size_t>(width) * 3; pad < stride; ++pad) v.push_back(0);
+  }
+}
+
+uint32_t Stride24(int width) { return (static_cast<uint32_t>(width) * 3 + 3) & ~3u; }
+
+// A 16-bit channel as five bits shifted up by three (0 to 248); a 6-bit
+// green is halved first.
+uint32_t ScreenshotChannel(uint16_t pixel, uint16_t mask) {
+  if (mask == 0) return 0;
+  uint32_t v = static_cast<uint32_t>(pixel & mask) >> std::countr_zero(mask);
+  if (std::popcount(mask) == 6) v >>= 1;
+  return (v & 31) << 3;
 }
 
 }  // namespace
@@ -322,39 +340,43 @@ bool ReadBmpFile(const std::string& name, Bitmap& out) {
 }
 
 std::vector<uint8_t> EncodeBmp24(const Bitmap& bitmap) {
-  const uint32_t stride = (static_cast<uint32_t>(bitmap.width) * 3 + 3) & ~3u;
-  std::vector<uint8_t> v = Headers(bitmap.width, bitmap.height, 24, BiRgb, stride * bitmap.height, 0);
-  for (int y = bitmap.height - 1; y >= 0; --y) {
-    for (int x = 0; x < bitmap.width; ++x) {
-      const uint32_t c = bitmap.At(x, y);
-      v.push_back(static_cast<uint8_t>(c));
-      v.push_back(static_cast<uint8_t>(c >> 8));
-      v.push_back(static_cast<uint8_t>(c >> 16));
-    }
-    for (uint32_t pad = static_cast<uint32_t>(bitmap.width) * 3; pad < stride; ++pad) v.push_back(0);
-  }
+  std::vector<uint8_t> v =
+      Headers(bitmap.width, bitmap.height, 24, BiRgb, Stride24(bitmap.width) * bitmap.height, 0);
+  AppendRows24(v, bitmap.width, bitmap.height, [&](int x, int y) { return bitmap.At(x, y); });
+  return v;
+}
+
+std::vector<uint8_t> EncodeBmp24(const PixelBuffer& pixels, int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  constexpr uint32_t Gap = 4;
+  std::vector<uint8_t> v = Headers(width, height, 24, BiRgb, Stride24(width) * height, Gap, 2834);
+  v.resize(v.size() + Gap, 0);
+  AppendRows24(v, width, height, [&](int x, int y) -> uint32_t {
+    if (!pixels.pixels || !pixels.Contains(x, y)) return 0;
+    const uint16_t p = pixels.Row(y)[x];
+    return ScreenshotChannel(p, pixels.format.red_mask) << 16 | ScreenshotChannel(p, pixels.format.green_mask) << 8 |
+           ScreenshotChannel(p, pixels.format.blue_mask);
+  });
   return v;
 }
 
 std::vector<uint8_t> EncodeBmp16(const PixelBuffer& pixels) {
   const uint32_t stride = (static_cast<uint32_t>(pixels.width) * 2 + 3) & ~3u;
   std::vector<uint8_t> v = Headers(pixels.width, pixels.height, 16, BiBitfields, stride * pixels.height, 12);
-  Put32(v, pixels.format.red_mask);
-  Put32(v, pixels.format.green_mask);
-  Put32(v, pixels.format.blue_mask);
+  PutLe32(v, pixels.format.red_mask);
+  PutLe32(v, pixels.format.green_mask);
+  PutLe32(v, pixels.format.blue_mask);
   for (int y = pixels.height - 1; y >= 0; --y) {
     const uint16_t* row = pixels.Row(y);
-    for (int x = 0; x < pixels.width; ++x) Put16(v, row[x]);
-    if (pixels.width & 1) Put16(v, 0);
+    for (int x = 0; x < pixels.width; ++x) PutLe16(v, row[x]);
+    if (pixels.width & 1) PutLe16(v, 0);
   }
   return v;
 }
 
-bool WriteFileBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
-  std::FILE* f = OpenFile(name, "wb");
-  if (!f) return false;
-  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  return std::fclose(f) == 0 && ok;
+bool WriteBmp24(const std::string& path, const PixelBuffer& pixels, int width, int height) {
+  return WriteFileBytes(path, EncodeBmp24(pixels, width, height));
 }
 
 }  // namespace platform

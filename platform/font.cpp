@@ -69,11 +69,10 @@ ResolvedFace FromPattern(FcPattern* font) {
   return r;
 }
 
-std::optional<Match> MatchFamily(const std::string& family, bool japanese) {
-  if (!InitFontconfig()) return std::nullopt;
-  FcPattern* pattern = FcPatternCreate();
-  if (!family.empty()) FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-  if (japanese) FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+// fontconfig's best font for the pattern, which this takes over; `named`
+// tells whether one of its families is `family`.
+std::optional<Match> BestMatch(FcPattern* pattern, const std::string& family) {
+  if (!pattern) return std::nullopt;
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
@@ -87,6 +86,14 @@ std::optional<Match> MatchFamily(const std::string& family, bool japanese) {
   FcPatternDestroy(font);
   if (m.face.file.empty()) return std::nullopt;
   return m;
+}
+
+std::optional<Match> MatchFamily(const std::string& family, bool japanese) {
+  if (!InitFontconfig()) return std::nullopt;
+  FcPattern* pattern = FcPatternCreate();
+  if (!family.empty()) FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  if (japanese) FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+  return BestMatch(pattern, family);
 }
 
 // The first installed font with Japanese glyphs, in fontconfig's order of
@@ -332,6 +339,12 @@ ResolvedFace ResolveFace(const std::string& face) {
   auto it = cache.find(face);
   if (it != cache.end()) return it->second;
   return cache[face] = ResolveUncached(face);
+}
+
+ResolvedFace MatchFontPattern(const std::string& pattern) {
+  if (!InitFontconfig()) return {};
+  std::optional<Match> m = BestMatch(FcNameParse(reinterpret_cast<const FcChar8*>(pattern.c_str())), "");
+  return m ? m->face : ResolvedFace{};
 }
 
 std::unique_ptr<Font> CreateFont(const FontRequest& request) {

@@ -70,6 +70,9 @@ struct ResolvedFace {
   bool japanese = false;
 };
 ResolvedFace ResolveFace(const std::string& face);
+// The font fontconfig picks for a pattern in its own syntax, such as
+// "sans-serif:bold"; an empty file when there is none.
+ResolvedFace MatchFontPattern(const std::string& pattern);
 
 // ---- Text on a buffer, in the manner of a device context ----
 

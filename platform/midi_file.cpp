@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/bytes.h"
+
 namespace platform {
 namespace {
 
@@ -10,26 +12,6 @@ constexpr uint64_t MaxTick = 0x0FFFFFFF;
 // The player reads the track count's low byte as a signed char, so 128 or more
 // would turn into no tracks at all.
 constexpr size_t MaxTracks = 127;
-
-void PutU16(std::vector<uint8_t>& out, unsigned v) {
-  out.push_back(static_cast<uint8_t>(v >> 8));
-  out.push_back(static_cast<uint8_t>(v));
-}
-
-void PutU32(std::vector<uint8_t>& out, uint32_t v) {
-  PutU16(out, v >> 16);
-  PutU16(out, v & 0xFFFF);
-}
-
-void PutVarLen(std::vector<uint8_t>& out, uint32_t v) {
-  uint8_t bytes[4];
-  int n = 0;
-  do {
-    bytes[n++] = static_cast<uint8_t>(v & 0x7F);
-    v >>= 7;
-  } while (v && n < 4);
-  while (n-- > 0) out.push_back(static_cast<uint8_t>(bytes[n] | (n ? 0x80 : 0)));
-}
 
 struct TimedEvent {
   uint32_t tick;
@@ -52,7 +34,7 @@ void AppendChunk(std::vector<uint8_t>& out, std::vector<TimedEvent> events, uint
   PutVarLen(body, std::max(end_tick, now) - now);
   body.insert(body.end(), {0xFF, 0x2F, 0x00});
   out.insert(out.end(), {'M', 'T', 'r', 'k'});
-  PutU32(out, static_cast<uint32_t>(body.size()));
+  PutBe32(out, static_cast<uint32_t>(body.size()));
   out.insert(out.end(), body.begin(), body.end());
 }
 
@@ -68,11 +50,16 @@ std::vector<TimedEvent> PartEvents(const MidiPart& part, uint32_t& last_tick) {
   const uint8_t ch = part.channel & 0x0F;
   std::vector<TimedEvent> events;
   events.push_back(TimedEvent{0, 0, {uint8_t(0xC0 | ch), uint8_t(part.program & 0x7F)}, 2});
+  for (const MidiControl& c : part.controls)
+    events.push_back(TimedEvent{0, 0, {uint8_t(0xB0 | ch), uint8_t(c.controller & 0x7F), uint8_t(c.value & 0x7F)}, 3});
   for (const MidiNote& n : part.notes) {
-    const uint8_t key = n.key & 0x7F;
-    const uint8_t velocity = std::clamp<uint8_t>(n.velocity & 0x7F, 1, 127);
     const uint32_t on = ClampTick(n.start);
     const uint32_t off = ClampTick(uint64_t{n.start} + n.length);
+    // A note of no length (or cut to none at the longest song) is left out:
+    // its note-off would sort before its note-on and leave it sounding.
+    if (off == on) continue;
+    const uint8_t key = n.key & 0x7F;
+    const uint8_t velocity = std::clamp<uint8_t>(n.velocity & 0x7F, 1, 127);
     events.push_back(TimedEvent{on, 2, {uint8_t(0x90 | ch), key, velocity}, 3});
     events.push_back(TimedEvent{off, 1, {uint8_t(0x80 | ch), key, 0x40}, 3});
     last_tick = std::max(last_tick, off);
@@ -90,10 +77,6 @@ bool ReadVarLen(const uint8_t*& p, const uint8_t* end, uint32_t& value) {
     if (!(b & 0x80)) return true;
   }
   return false;
-}
-
-uint32_t ReadU32(const uint8_t* p) {
-  return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
 }
 
 bool Fail(std::string* problem, const char* why) {
@@ -171,16 +154,16 @@ std::vector<uint8_t> WriteMidiFile(const MidiSong& song) {
 
   std::vector<uint8_t> out = {'M', 'T', 'h', 'd', 0, 0, 0, 6};
   if (tracks.size() <= 1) {
-    PutU16(out, 0);
-    PutU16(out, 1);
-    PutU16(out, division);
+    PutBe16(out, 0);
+    PutBe16(out, 1);
+    PutBe16(out, division);
     std::vector<TimedEvent> events = tracks.empty() ? std::vector<TimedEvent>{} : tracks[0];
     events.insert(events.begin(), TempoEvent(song.micros_per_quarter));
     AppendChunk(out, events, end_tick);
   } else {
-    PutU16(out, 1);
-    PutU16(out, static_cast<unsigned>(tracks.size() + 1));
-    PutU16(out, division);
+    PutBe16(out, 1);
+    PutBe16(out, static_cast<unsigned>(tracks.size() + 1));
+    PutBe16(out, division);
     AppendChunk(out, {TempoEvent(song.micros_per_quarter)}, end_tick);
     for (const auto& t : tracks) AppendChunk(out, t, end_tick);
   }
@@ -192,10 +175,10 @@ bool CheckMidiFile(const uint8_t* data, size_t size, std::string* problem) {
   if (size > MaxMidiFileBytes) return Fail(problem, "file too large");
   if (data[0] != 'M' || data[1] != 'T' || data[2] != 'h' || data[3] != 'd')
     return Fail(problem, "not a MIDI file");
-  if (ReadU32(data + 4) != 6) return Fail(problem, "unexpected header length");
-  const unsigned format = unsigned{data[8]} << 8 | data[9];
-  const unsigned tracks = unsigned{data[10]} << 8 | data[11];
-  const unsigned division = unsigned{data[12]} << 8 | data[13];
+  if (GetBe32(data + 4) != 6) return Fail(problem, "unexpected header length");
+  const unsigned format = GetBe16(data + 8);
+  const unsigned tracks = GetBe16(data + 10);
+  const unsigned division = GetBe16(data + 12);
   if (format > 2) return Fail(problem, "unknown format");
   if (tracks == 0 || tracks > MaxTracks) return Fail(problem, "unsupported number of tracks");
   if (format == 0 && tracks != 1) return Fail(problem, "format 0 with more than one track");
@@ -210,7 +193,7 @@ bool CheckMidiFile(const uint8_t* data, size_t size, std::string* problem) {
     if (end - p < 8) return Fail(problem, "track chunk missing");
     // The player cannot step over foreign chunks between the tracks it reads.
     if (p[0] != 'M' || p[1] != 'T' || p[2] != 'r' || p[3] != 'k') return Fail(problem, "unexpected chunk");
-    const uint32_t length = ReadU32(p + 4);
+    const uint32_t length = GetBe32(p + 4);
     p += 8;
     if (length > static_cast<size_t>(end - p)) return Fail(problem, "track runs past the end of the file");
     if (!CheckTrack(p, p + length, song_end, problem)) return false;

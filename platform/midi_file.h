@@ -5,22 +5,35 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
 
 struct MidiNote {
   uint32_t start = 0;   // ticks from the start of the song
-  uint32_t length = 0;  // ticks; 0 makes a note-off at the same tick
+  uint32_t length = 0;  // ticks; a note of no length is not written
   uint8_t key = 60;
   uint8_t velocity = 100;
 };
 
+// A controller set when the part starts (7 volume, 10 pan, 91 reverb ...).
+struct MidiControl {
+  uint8_t controller = 0;
+  uint8_t value = 0;
+};
+
 // One instrument on one channel.
 struct MidiPart {
+  // Spelled out so that a part may be given without its controls.
+  MidiPart(uint8_t channel = 0, uint8_t program = 0, std::vector<MidiNote> notes = {},
+           std::vector<MidiControl> controls = {})
+      : channel(channel), program(program), notes(std::move(notes)), controls(std::move(controls)) {}
+
   uint8_t channel = 0;  // 0..15 (9 is percussion in General MIDI)
   uint8_t program = 0;  // General MIDI program 0..127
   std::vector<MidiNote> notes;
+  std::vector<MidiControl> controls;  // after the program change, in this order
 };
 
 struct MidiSong {

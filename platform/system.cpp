@@ -96,6 +96,13 @@ std::FILE* OpenFile(const std::string& name, const char* mode) {
   return std::fopen(ResolvePath(name).c_str(), mode);
 }
 
+bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return false;
+  const bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  return std::fclose(f) == 0 && ok;
+}
+
 LocalTime GetLocalTime() {
   timeval tv{};
   gettimeofday(&tv, nullptr);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -17,6 +18,9 @@ void SetProgramFolder(const std::string& folder);  // "" restores the real one
 std::string ResolvePath(const std::string& name);
 // fopen after ResolvePath.
 std::FILE* OpenFile(const std::string& name, const char* mode);
+// Writes the bytes to exactly this path (no case folding), replacing the
+// file; false when it cannot be created or written.
+bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
 struct LocalTime {
   int year, month, day, weekday /*0 = Sunday*/, hour, minute, second, millisecond;

@@ -3,27 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/bytes.h"
 #include "platform/system.h"
 
 namespace platform {
 namespace {
-
-uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-uint32_t Get32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-         (static_cast<uint32_t>(p[3]) << 24);
-}
-void Put16(std::vector<uint8_t>& v, uint32_t x) {
-  v.push_back(static_cast<uint8_t>(x));
-  v.push_back(static_cast<uint8_t>(x >> 8));
-}
-void Put32(std::vector<uint8_t>& v, uint32_t x) {
-  Put16(v, x & 0xffff);
-  Put16(v, x >> 16);
-}
-void PutTag(std::vector<uint8_t>& v, const char* tag) {
-  for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(tag[i]));
-}
 
 struct Chunk {
   size_t data = 0;  // offset of the chunk's contents
@@ -36,7 +20,7 @@ struct Chunk {
 bool FindChunk(const uint8_t* bytes, size_t begin, size_t end, const char* tag, Chunk& out, bool& fits) {
   size_t pos = begin;
   while (end - pos >= 8) {
-    const uint32_t size = Get32(bytes + pos + 4);
+    const uint32_t size = GetLe32(bytes + pos + 4);
     const bool match = std::memcmp(bytes + pos, tag, 4) == 0;
     const size_t body = pos + 8;
     if (size > end - body) {
@@ -65,13 +49,13 @@ bool FindChunk(const uint8_t* bytes, size_t begin, size_t end, const char* tag, 
 std::vector<uint8_t> WaveFormat::EncodeBlock() const {
   std::vector<uint8_t> v;
   v.reserve(BlockSize());
-  Put16(v, format_tag);
-  Put16(v, channels);
-  Put32(v, samples_per_sec);
-  Put32(v, avg_bytes_per_sec);
-  Put16(v, block_align);
-  Put16(v, bits_per_sample);
-  Put16(v, static_cast<uint32_t>(extra.size()));
+  PutLe16(v, format_tag);
+  PutLe16(v, channels);
+  PutLe32(v, samples_per_sec);
+  PutLe32(v, avg_bytes_per_sec);
+  PutLe16(v, block_align);
+  PutLe16(v, bits_per_sample);
+  PutLe16(v, static_cast<uint32_t>(extra.size()));
   v.insert(v.end(), extra.begin(), extra.end());
   return v;
 }
@@ -79,18 +63,29 @@ std::vector<uint8_t> WaveFormat::EncodeBlock() const {
 bool WaveFormat::DecodeBlock(const uint8_t* bytes, size_t size, WaveFormat& out) {
   if (!bytes || size < 16) return false;
   out = WaveFormat{};
-  out.format_tag = Get16(bytes);
-  out.channels = Get16(bytes + 2);
-  out.samples_per_sec = Get32(bytes + 4);
-  out.avg_bytes_per_sec = Get32(bytes + 8);
-  out.block_align = Get16(bytes + 12);
-  out.bits_per_sample = Get16(bytes + 14);
+  out.format_tag = GetLe16(bytes);
+  out.channels = GetLe16(bytes + 2);
+  out.samples_per_sec = GetLe32(bytes + 4);
+  out.avg_bytes_per_sec = GetLe32(bytes + 8);
+  out.block_align = GetLe16(bytes + 12);
+  out.bits_per_sample = GetLe16(bytes + 14);
   if (size >= 18) {
-    const size_t extra = Get16(bytes + 16);
+    const size_t extra = GetLe16(bytes + 16);
     if (extra > size - 18) return false;
     out.extra.assign(bytes + 18, bytes + 18 + extra);
   }
   return true;
+}
+
+WaveFormat WaveFormat::Pcm(uint32_t rate, uint16_t channels, uint16_t bits) {
+  WaveFormat f;
+  f.format_tag = WaveFormatPcm;
+  f.channels = channels;
+  f.samples_per_sec = rate;
+  f.block_align = static_cast<uint16_t>(channels * (bits / 8));
+  f.avg_bytes_per_sec = rate * f.block_align;
+  f.bits_per_sample = bits;
+  return f;
 }
 
 bool ParseWave(const uint8_t* bytes, size_t size, WaveData& out) {
@@ -99,28 +94,19 @@ bool ParseWave(const uint8_t* bytes, size_t size, WaveData& out) {
   if (std::memcmp(bytes, "RIFF", 4) != 0 || std::memcmp(bytes + 8, "WAVE", 4) != 0) return false;
   // Writers that stream often leave the RIFF size wrong; the image's end is
   // the real limit.
-  const uint64_t riff_end = 8ull + Get32(bytes + 4);
+  const uint64_t riff_end = 8ull + GetLe32(bytes + 4);
   const size_t end = riff_end < size ? static_cast<size_t>(riff_end) : size;
   if (end < 12) return false;
 
   Chunk fmt;
   bool fits = false;
   if (!FindChunk(bytes, 12, end, "fmt ", fmt, fits) || !fits || fmt.size < 16) return false;
-  const uint8_t* f = bytes + fmt.data;
+  // A PCM format is its 16 fixed bytes, whatever follows them in the chunk;
+  // other formats carry their extra size and bytes inside the chunk.
+  const bool pcm = GetLe16(bytes + fmt.data) == WaveFormatPcm;
+  if (!pcm && fmt.size < 18) return false;
   WaveFormat format;
-  format.format_tag = Get16(f);
-  format.channels = Get16(f + 2);
-  format.samples_per_sec = Get32(f + 4);
-  format.avg_bytes_per_sec = Get32(f + 8);
-  format.block_align = Get16(f + 12);
-  format.bits_per_sample = Get16(f + 14);
-  if (format.format_tag != WaveFormatPcm) {
-    // Other formats carry their extra size and bytes inside the chunk.
-    if (fmt.size < 18) return false;
-    const size_t extra = Get16(f + 16);
-    if (extra > fmt.size - 18) return false;
-    format.extra.assign(f + 18, f + 18 + extra);
-  }
+  if (!WaveFormat::DecodeBlock(bytes + fmt.data, pcm ? 16 : fmt.size, format)) return false;
 
   Chunk data;
   if (!FindChunk(bytes, 12, end, "data", data, fits) || !fits) return false;
@@ -152,14 +138,14 @@ std::vector<uint8_t> EncodeWave(const WaveData& wave) {
   const size_t fmt_padded = fmt_size + (fmt_size & 1u);
   std::vector<uint8_t> v;
   PutTag(v, "RIFF");
-  Put32(v, static_cast<uint32_t>(4 + 8 + fmt_padded + 8 + wave.samples.size() + (wave.samples.size() & 1u)));
+  PutLe32(v, static_cast<uint32_t>(4 + 8 + fmt_padded + 8 + wave.samples.size() + (wave.samples.size() & 1u)));
   PutTag(v, "WAVE");
   PutTag(v, "fmt ");
-  Put32(v, static_cast<uint32_t>(fmt_size));
+  PutLe32(v, static_cast<uint32_t>(fmt_size));
   v.insert(v.end(), block.begin(), block.begin() + static_cast<std::ptrdiff_t>(fmt_size));
   if (fmt_size & 1u) v.push_back(0);
   PutTag(v, "data");
-  Put32(v, static_cast<uint32_t>(wave.samples.size()));
+  PutLe32(v, static_cast<uint32_t>(wave.samples.size()));
   v.insert(v.end(), wave.samples.begin(), wave.samples.end());
   if (wave.samples.size() & 1u) v.push_back(0);
   return v;

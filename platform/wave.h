@@ -25,6 +25,8 @@ struct WaveFormat {
   // Reads a format block of `size` bytes; false when it is shorter than the
   // 16 fixed bytes or its extra size runs past its end.
   static bool DecodeBlock(const uint8_t* bytes, size_t size, WaveFormat& out);
+  // Plain PCM of whole bytes a sample: block align and byte rate follow.
+  static WaveFormat Pcm(uint32_t rate, uint16_t channels, uint16_t bits);
 };
 
 constexpr uint16_t WaveFormatPcm = 1;

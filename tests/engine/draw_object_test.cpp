@@ -9,11 +9,8 @@
 #include "engine/draw_object.h"
 #include "support/display_fixture.h"
 
-using testing_support::BmpKind;
-using testing_support::DisplayTest;
-using testing_support::FixturePicture;
-using testing_support::Pattern;
-using testing_support::To565;
+// The display fixture and its pictures.
+using namespace testing_support;
 
 namespace {
 

@@ -7,19 +7,16 @@
 #include "engine/frame.h"
 #include "engine/sound.h"
 #include "platform/mixer.h"
-#include "support/harness.h"
-#include "support/sound_files.h"
+#include "support/sound_fixture.h"
 
 using testing_support::Channel;
-using testing_support::Harness;
 using testing_support::Pcm16;
 using testing_support::RenderMix;
-using testing_support::SoundFolder;
 namespace S = elSound;
 
 namespace {
 
-class MixControls : public ::testing::Test {
+class MixControls : public testing_support::SoundTest {
  protected:
   void SetUp() override {
     folder.WriteWave("S.WAV", Pcm16(22050, 1, std::vector<int16_t>(2000, 10000)));
@@ -27,16 +24,12 @@ class MixControls : public ::testing::Test {
     std::vector<int16_t> click(4410, 0);
     for (int i = 0; i < 100; ++i) click[static_cast<size_t>(i)] = 20000;
     folder.WriteWave("CLICK.WAV", Pcm16(44100, 1, click));
-    ASSERT_EQ(S::Init(), 1);
-    S::EmptyObjects();
+    ASSERT_NO_FATAL_FAILURE(SoundTest::SetUp());
     id = S::LoadObject("S.WAV", 4);
     ASSERT_EQ(id, 0);
   }
   platform::SoundBuffer Buffer(int mix) { return S::SoundObject.Buffers[id][mix]; }
-  bool Playing(int mix) { return platform::SoundBufferStatus(Buffer(mix)) & platform::SoundPlaying; }
 
-  Harness h;
-  SoundFolder folder;
   int id = -1;
 };
 
@@ -98,7 +91,7 @@ TEST_F(MixControls, PauseTwiceResumesWhereItWas) {
   S::PlayLoop(id, 0);
   RenderMix(1000);  // 500 source frames at half the rate
   S::Pause(id, 0);
-  EXPECT_FALSE(Playing(0));
+  EXPECT_FALSE(Playing(id, 0));
   EXPECT_EQ(S::SoundObject.PausePosition[id][0], 1000);
   RenderMix(100);
   EXPECT_EQ(platform::SoundBufferPosition(Buffer(0)), 1000u);
@@ -110,10 +103,10 @@ TEST_F(MixControls, PauseTwiceResumesWhereItWas) {
   S::Play(id, 1);
   S::Pause(id, 1);
   S::Pause(id, -2);
-  EXPECT_FALSE(Playing(0));
-  EXPECT_TRUE(Playing(1));
-  EXPECT_TRUE(Playing(2));
-  EXPECT_TRUE(Playing(3));
+  EXPECT_FALSE(Playing(id, 0));
+  EXPECT_TRUE(Playing(id, 1));
+  EXPECT_TRUE(Playing(id, 2));
+  EXPECT_TRUE(Playing(id, 3));
   EXPECT_EQ(platform::SoundBufferStatus(Buffer(3)), platform::SoundPlaying);  // last started by Play
   EXPECT_EQ(platform::SoundBufferPosition(Buffer(3)), 0u);
 }
@@ -152,17 +145,17 @@ TEST_F(MixControls, EchoesFollowAtTheIntervalEachQuieter) {
 TEST_F(MixControls, EchoNeedsAStartAndStopEndsIt) {
   elSystem::FrameStep = 1.0f;
   S::Echo(id, 10, 3, 10);  // never started
-  EXPECT_FALSE(Playing(0));
+  EXPECT_FALSE(Playing(id, 0));
   S::PlayLoop(id, -2);
   EXPECT_EQ(S::SoundObject.EchoLooping[id], 1);
   S::Echo(id, 10, 0, 10);  // no repeats: nothing
-  EXPECT_FALSE(Playing(1));
+  EXPECT_FALSE(Playing(id, 1));
   S::Echo(id, 10, 3, 10);
   EXPECT_EQ(platform::SoundBufferStatus(Buffer(1)), platform::SoundPlaying | platform::SoundLooping);
   S::Stop(id, -1);
   EXPECT_EQ(S::SoundObject.EchoCount[id], 0);
   S::Echo(id, 10, 3, 10);
-  EXPECT_FALSE(Playing(2));
+  EXPECT_FALSE(Playing(id, 2));
   // A one-mix object cannot echo.
   const int single = S::LoadObject("S.WAV", 1);
   S::Play(single, -2);

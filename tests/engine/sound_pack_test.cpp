@@ -9,16 +9,13 @@
 
 #include "engine/sound.h"
 #include "platform/mixer.h"
-#include "support/harness.h"
-#include "support/sound_files.h"
+#include "support/sound_fixture.h"
 
 using testing_support::Channel;
-using testing_support::Harness;
 using testing_support::PackEntryBytes;
 using testing_support::Pcm16;
 using testing_support::Pcm8;
 using testing_support::RenderMix;
-using testing_support::SoundFolder;
 namespace S = elSound;
 
 namespace {
@@ -41,21 +38,8 @@ std::vector<uint8_t> Entry(const std::string& name, const platform::WaveData& w)
   return PackEntryBytes(name, w.format.EncodeBlock(), w.samples);
 }
 
-class SoundPack : public ::testing::Test {
+class SoundPack : public testing_support::SoundTest {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(S::Init(), 1);
-    S::EmptyObjects();
-  }
-  std::vector<std::string> Boxes() {
-    std::vector<std::string> texts;
-    for (const auto& b : h.backend().boxes) texts.push_back(b.text);
-    h.backend().boxes.clear();
-    return texts;
-  }
-  bool Playing(int obj) {
-    return platform::SoundBufferStatus(S::SoundObject.Buffers[obj][0]) & platform::SoundPlaying;
-  }
   // Plays frame by frame as the game would: mix 1/60 s, then refill.
   std::vector<int16_t> Run(double seconds) {
     std::vector<int16_t> left;
@@ -68,8 +52,6 @@ class SoundPack : public ::testing::Test {
     return left;
   }
 
-  Harness h;
-  SoundFolder folder;
   std::vector<int16_t> shot = Signals(300);
 };
 

@@ -7,14 +7,11 @@
 
 #include "engine/sound.h"
 #include "platform/mixer.h"
-#include "support/harness.h"
-#include "support/sound_files.h"
+#include "support/sound_fixture.h"
 
 using testing_support::Channel;
-using testing_support::Harness;
 using testing_support::Pcm16;
 using testing_support::RenderMix;
-using testing_support::SoundFolder;
 namespace S = elSound;
 
 namespace {
@@ -25,24 +22,13 @@ std::vector<int16_t> Ramp(int n, int start = 100) {
   return s;
 }
 
-class SoundObjects : public ::testing::Test {
+class SoundObjects : public testing_support::SoundTest {
  protected:
   void SetUp() override {
     folder.WriteWave("SOUND/SHOT.WAV", Pcm16(44100, 1, shot));
-    ASSERT_EQ(S::Init(), 1);
-    S::EmptyObjects();
-  }
-  std::vector<std::string> Boxes() {
-    std::vector<std::string> texts;
-    for (const auto& b : h.backend().boxes) texts.push_back(b.text);
-    return texts;
-  }
-  bool Playing(int obj, int mix) {
-    return platform::SoundBufferStatus(S::SoundObject.Buffers[obj][mix]) & platform::SoundPlaying;
+    SoundTest::SetUp();
   }
 
-  Harness h;
-  SoundFolder folder;
   std::vector<int16_t> shot = Ramp(600);
 };
 

@@ -32,6 +32,16 @@ TEST(FontResolve, MissingFaceFallsBackOnlyToAJapaneseFont) {
   EXPECT_FALSE(latin.japanese);
 }
 
+TEST(FontResolve, PatternsAreMatchedWithTheirStyle) {
+  const ResolvedFace bold = MatchFontPattern("DejaVu Sans:bold");
+  EXPECT_EQ(bold.family, "DejaVu Sans");
+  EXPECT_NE(bold.file.find("Bold"), std::string::npos) << bold.file;
+  EXPECT_FALSE(bold.japanese);
+  EXPECT_TRUE(MatchFontPattern("sans-serif:lang=ja").japanese);
+  // A pattern fontconfig cannot parse matches nothing.
+  EXPECT_TRUE(MatchFontPattern("sans-serif:weight=heavyish").file.empty());
+}
+
 TEST(FontEnumerate, FacesAreSortedOnceEachWithTheirCharset) {
   const std::vector<FontFace> faces = EnumerateFontFaces();
   ASSERT_FALSE(faces.empty());

@@ -48,6 +48,23 @@ TEST(MidiFileWriter, SinglePartIsFormatZeroByteForByte) {
   EXPECT_EQ(WriteMidiFile(song), expected);
 }
 
+TEST(MidiFileWriter, ControllersFollowTheProgramAndNotesOfNoLengthAreLeftOut) {
+  MidiSong song;
+  song.ticks_per_quarter = 96;
+  // A note of no length would get its note-off before its note-on and hang.
+  song.parts.push_back({9, 0, {{0, 0, 40, 100}, {0, 96, 36, 100}, {0xFFFFFFF0, 0x20, 50, 100}}, {{7, 96}, {91, 30}}});
+  const Bytes expected = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,   // header
+                          'M', 'T', 'r', 'k', 0, 0, 0, 30,                     // one track
+                          0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,            // tempo 500000
+                          0x00, 0xC9, 0x00,                                    // program
+                          0x00, 0xB9, 7, 96,                                   // volume
+                          0x00, 0xB9, 91, 30,                                  // reverb
+                          0x00, 0x99, 36, 100,                                 // the one note
+                          0x60, 0x89, 36, 0x40,                                // its end
+                          0x00, 0xFF, 0x2F, 0x00};
+  EXPECT_EQ(WriteMidiFile(song), expected);
+}
+
 TEST(MidiFileWriter, SeveralPartsMakeFormatOneWithOrderedEvents) {
   MidiSong song;
   // The same key struck again the moment it ends: its note-off must come

@@ -114,6 +114,11 @@ TEST(WaveReader, ExtraSizeBeyondTheFormatChunkFails) {
   platform::WaveFormat f;
   EXPECT_FALSE(platform::WaveFormat::DecodeBlock(v.data() + 20, 20, f));
   EXPECT_FALSE(platform::WaveFormat::DecodeBlock(v.data() + 20, 15, f));
+  // PCM is read as its 16 fixed bytes: what follows them is not looked at.
+  v[20] = 1;
+  ASSERT_TRUE(ParseWave(v.data(), v.size(), out));
+  EXPECT_EQ(out.format.format_tag, 1);
+  EXPECT_TRUE(out.format.extra.empty());
 }
 
 TEST(WaveReader, FileIsFoundIgnoringCase) {

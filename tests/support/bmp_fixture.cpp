@@ -4,18 +4,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/bytes.h"
+
 namespace testing_support {
 
 namespace {
 
-void Put16(std::vector<uint8_t>& v, uint32_t x) {
-  v.push_back(static_cast<uint8_t>(x));
-  v.push_back(static_cast<uint8_t>(x >> 8));
-}
-void Put32(std::vector<uint8_t>& v, uint32_t x) {
-  Put16(v, x & 0xFFFF);
-  Put16(v, x >> 16);
-}
+using platform::PutLe16;
+using platform::PutLe32;
 
 int BitsOf(BmpKind k) {
   switch (k) {
@@ -182,13 +178,13 @@ std::vector<uint8_t> EncodeFixture(const FixturePicture& pic, BmpKind kind) {
   std::vector<uint8_t> extra;  // masks and palette
   if (bitfields) {
     if (kind == BmpKind::Bitfields565) {
-      Put32(extra, 0xF800);
-      Put32(extra, 0x07E0);
-      Put32(extra, 0x001F);
+      PutLe32(extra, 0xF800);
+      PutLe32(extra, 0x07E0);
+      PutLe32(extra, 0x001F);
     } else {
-      Put32(extra, 0x000000FF);
-      Put32(extra, 0x0000FF00);
-      Put32(extra, 0x00FF0000);
+      PutLe32(extra, 0x000000FF);
+      PutLe32(extra, 0x0000FF00);
+      PutLe32(extra, 0x00FF0000);
     }
   }
   if (paletted)
@@ -202,26 +198,26 @@ std::vector<uint8_t> EncodeFixture(const FixturePicture& pic, BmpKind kind) {
   const uint32_t info = core ? 12 : 40;
   const uint32_t off = 14 + info + static_cast<uint32_t>(extra.size());
   std::vector<uint8_t> v = {'B', 'M'};
-  Put32(v, off + static_cast<uint32_t>(pixels.size()));
-  Put32(v, 0);
-  Put32(v, off);
-  Put32(v, info);
+  PutLe32(v, off + static_cast<uint32_t>(pixels.size()));
+  PutLe32(v, 0);
+  PutLe32(v, off);
+  PutLe32(v, info);
   if (core) {
-    Put16(v, static_cast<uint32_t>(pic.width));
-    Put16(v, static_cast<uint32_t>(pic.height));
-    Put16(v, 1);
-    Put16(v, static_cast<uint32_t>(bpp));
+    PutLe16(v, static_cast<uint32_t>(pic.width));
+    PutLe16(v, static_cast<uint32_t>(pic.height));
+    PutLe16(v, 1);
+    PutLe16(v, static_cast<uint32_t>(bpp));
   } else {
-    Put32(v, static_cast<uint32_t>(pic.width));
-    Put32(v, static_cast<uint32_t>(top_down ? -pic.height : pic.height));
-    Put16(v, 1);
-    Put16(v, static_cast<uint32_t>(bpp));
-    Put32(v, kind == BmpKind::Rle8 ? 1 : kind == BmpKind::Rle4 ? 2 : bitfields ? 3 : 0);
-    Put32(v, static_cast<uint32_t>(pixels.size()));
-    Put32(v, 2835);
-    Put32(v, 2835);
-    Put32(v, paletted ? static_cast<uint32_t>(pic.palette.size()) : 0);
-    Put32(v, 0);
+    PutLe32(v, static_cast<uint32_t>(pic.width));
+    PutLe32(v, static_cast<uint32_t>(top_down ? -pic.height : pic.height));
+    PutLe16(v, 1);
+    PutLe16(v, static_cast<uint32_t>(bpp));
+    PutLe32(v, kind == BmpKind::Rle8 ? 1 : kind == BmpKind::Rle4 ? 2 : bitfields ? 3 : 0);
+    PutLe32(v, static_cast<uint32_t>(pixels.size()));
+    PutLe32(v, 2835);
+    PutLe32(v, 2835);
+    PutLe32(v, paletted ? static_cast<uint32_t>(pic.palette.size()) : 0);
+    PutLe32(v, 0);
   }
   v.insert(v.end(), extra.begin(), extra.end());
   v.insert(v.end(), pixels.begin(), pixels.end());

@@ -1,37 +1,21 @@
 #include "support/sound_files.h"
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "platform/bytes.h"
 #include "platform/mixer.h"
 #include "platform/system.h"
 
 namespace testing_support {
 
-SoundFolder::SoundFolder() {
-  char tmpl[] = "/tmp/quorvane_sound_XXXXXX";
-  const char* made = mkdtemp(tmpl);
-  path_ = made ? made : "/tmp";
-  platform::SetProgramFolder(path_ + "/");
-}
+SoundFolder::SoundFolder() { platform::SetProgramFolder(dir_.path); }
 
-SoundFolder::~SoundFolder() {
-  platform::SetProgramFolder("");
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
+SoundFolder::~SoundFolder() { platform::SetProgramFolder(""); }
 
 void SoundFolder::Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-  const std::string full = Path(name);
-  std::filesystem::create_directories(std::filesystem::path(full).parent_path());
-  std::ofstream out(full, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  WriteBytes(Path(name), bytes);
 }
 
 std::vector<uint8_t> SoundFolder::Read(const std::string& name) const {
@@ -41,12 +25,7 @@ std::vector<uint8_t> SoundFolder::Read(const std::string& name) const {
 
 platform::WaveData Pcm16(int rate, int channels, const std::vector<int16_t>& samples) {
   platform::WaveData w;
-  w.format.format_tag = platform::WaveFormatPcm;
-  w.format.channels = static_cast<uint16_t>(channels);
-  w.format.samples_per_sec = static_cast<uint32_t>(rate);
-  w.format.block_align = static_cast<uint16_t>(2 * channels);
-  w.format.avg_bytes_per_sec = static_cast<uint32_t>(rate * 2 * channels);
-  w.format.bits_per_sample = 16;
+  w.format = platform::WaveFormat::Pcm(static_cast<uint32_t>(rate), static_cast<uint16_t>(channels), 16);
   w.samples.resize(samples.size() * 2);
   if (!samples.empty()) std::memcpy(w.samples.data(), samples.data(), w.samples.size());
   return w;
@@ -54,12 +33,7 @@ platform::WaveData Pcm16(int rate, int channels, const std::vector<int16_t>& sam
 
 platform::WaveData Pcm8(int rate, int channels, const std::vector<uint8_t>& samples) {
   platform::WaveData w;
-  w.format.format_tag = platform::WaveFormatPcm;
-  w.format.channels = static_cast<uint16_t>(channels);
-  w.format.samples_per_sec = static_cast<uint32_t>(rate);
-  w.format.block_align = static_cast<uint16_t>(channels);
-  w.format.avg_bytes_per_sec = static_cast<uint32_t>(rate * channels);
-  w.format.bits_per_sample = 8;
+  w.format = platform::WaveFormat::Pcm(static_cast<uint32_t>(rate), static_cast<uint16_t>(channels), 8);
   w.samples = samples;
   return w;
 }
@@ -67,13 +41,11 @@ platform::WaveData Pcm8(int rate, int channels, const std::vector<uint8_t>& samp
 std::vector<uint8_t> PackEntryBytes(const std::string& name, const std::vector<uint8_t>& format,
                                     const std::vector<uint8_t>& data) {
   std::vector<uint8_t> v;
-  auto put32 = [&v](uint32_t x) {
-    for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
-  };
-  put32(static_cast<uint32_t>(data.size()));
+  v.reserve(9 + name.size() + format.size() + data.size());
+  platform::PutLe32(v, static_cast<uint32_t>(data.size()));
   v.insert(v.end(), name.begin(), name.end());
   v.push_back(0);
-  put32(static_cast<uint32_t>(format.size()));
+  platform::PutLe32(v, static_cast<uint32_t>(format.size()));
   v.insert(v.end(), format.begin(), format.end());
   v.insert(v.end(), data.begin(), data.end());
   return v;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/wave.h"
+#include "support/temp_folder.h"
 
 namespace testing_support {
 
@@ -17,13 +18,13 @@ class SoundFolder {
   SoundFolder(const SoundFolder&) = delete;
   SoundFolder& operator=(const SoundFolder&) = delete;
   // Full path of a name under the folder ('/' separated).
-  std::string Path(const std::string& name) const { return path_ + "/" + name; }
+  std::string Path(const std::string& name) const { return dir_.path + name; }
   void Write(const std::string& name, const std::vector<uint8_t>& bytes) const;
   void WriteWave(const std::string& name, const platform::WaveData& wave) const { Write(name, EncodeWave(wave)); }
   std::vector<uint8_t> Read(const std::string& name) const;
 
  private:
-  std::string path_;
+  TempFolder dir_;
 };
 
 // 16-bit PCM from samples (interleaved when stereo).

@@ -2,9 +2,10 @@
 
 #include <stdlib.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
+
+#include "platform/system.h"
 
 namespace testing_support {
 
@@ -22,10 +23,7 @@ TempFolder::~TempFolder() {
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::error_code ec;
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  const bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  return std::fclose(f) == 0 && ok;
+  return platform::WriteFileBytes(path, bytes);
 }
 
 }  // namespace testing_support

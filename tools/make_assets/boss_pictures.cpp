@@ -29,10 +29,7 @@ struct Boss {
 };
 
 void DrawBoss(Canvas& c, const Transform& t, const Boss& b) {
-  for (Vec2 e : b.engines) {
-    Engine(c, t, e, 10, b.light);
-    if (e.x != 0) Engine(c, t, {-e.x, e.y}, 10, b.light);
-  }
+  Mirrored(b.engines, [&](Vec2 p) { Engine(c, t, p, 10, b.light); });
   uint32_t seed = b.seed;
   for (const Layer& l : b.layers) {
     if (l.paired) {
@@ -46,14 +43,8 @@ void DrawBoss(Canvas& c, const Transform& t, const Boss& b) {
       if (l.greebles > 0) Greeble(c, t.Apply(Symmetric(l.shape, 0)), l.base, ++seed, l.greebles, 1.5f);
     }
   }
-  for (Vec2 p : b.turrets) {
-    Turret(c, t, p, 13, kSteel, 2);
-    if (p.x != 0) Turret(c, t, {-p.x, p.y}, 13, kSteel, 2);
-  }
-  for (Vec2 p : b.lights) {
-    ModelLight(c, t, p, 4, b.light);
-    if (p.x != 0) ModelLight(c, t, {-p.x, p.y}, 4, b.light);
-  }
+  Mirrored(b.turrets, [&](Vec2 p) { Turret(c, t, p, 13, kSteel, 2); });
+  Mirrored(b.lights, [&](Vec2 p) { ModelLight(c, t, p, 4, b.light); });
   // The heart: armoured ring, then the glowing eye.
   ModelPlate(c, t, CirclePoints(b.core, b.core_r * 1.45f, 48), kDarkSteel, 2.0f);
   ModelLight(c, t, b.core, b.core_r, b.core_color);

@@ -308,8 +308,11 @@ void Canvas::Draw(const Canvas& src, int x, int y, Blend blend) {
 void Canvas::AddPixel(int x, int y, Color c) { Put(x, y, c, 1, Blend::Add); }
 void Canvas::SetPixel(int x, int y, Color c, float coverage) { Put(x, y, c, coverage, Blend::Over); }
 
-std::vector<uint8_t> Canvas::ToRgb8() const {
-  std::vector<uint8_t> out(px_.size() * 3);
+platform::Bitmap Canvas::ToBitmap() const {
+  platform::Bitmap out;
+  out.width = w_;
+  out.height = h_;
+  out.pixels.resize(px_.size());
   for (size_t i = 0; i < px_.size(); ++i) {
     const Px& p = px_[i];
     auto q = [](float v) { return static_cast<uint8_t>(std::lround(Clamp01(v) * 255.0f)); };
@@ -317,7 +320,7 @@ std::vector<uint8_t> Canvas::ToRgb8() const {
     // 5-5-5 and 5-6-5 both drop the low three bits of red and blue (and of
     // green in 5-5-5): a solid pixel darker than that would turn into the key.
     if (p.a >= 0.5f && r < 8 && g < 8 && b < 8) r = 10, g = 10, b = 14;
-    out[i * 3] = r, out[i * 3 + 1] = g, out[i * 3 + 2] = b;
+    out.pixels[i] = static_cast<uint32_t>(r) << 16 | static_cast<uint32_t>(g) << 8 | b;
   }
   return out;
 }

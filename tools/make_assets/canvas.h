@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+#include "platform/bmp.h"
+
 namespace assets {
 
 struct Color {
@@ -95,9 +97,9 @@ class Canvas {
   void AddPixel(int x, int y, Color c);
   void SetPixel(int x, int y, Color c, float coverage = 1);
 
-  // 8-bit RGB rows, top row first. Covered pixels that would fall to 0 in a
+  // The picture in 8-bit channels. Covered pixels that would fall to 0 in a
   // 16-bit format (and so turn transparent) are lifted just above it.
-  std::vector<uint8_t> ToRgb8() const;
+  platform::Bitmap ToBitmap() const;
 
  private:
   struct Px {

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "files.h"
+#include "platform/bmp.h"
+#include "platform/system.h"
 #include "text.h"
 
 namespace assets {
@@ -48,7 +49,7 @@ bool WriteContactSheet(const std::string& path, const PictureList& pictures) {
     sheet.FillMask(TextMask(def.name, label, px, py + static_cast<float>(def.height) + 12, kSheetWidth, height),
                    Paint(Rgb(200, 210, 230)));
   }
-  return WriteFile(path, EncodeBmp24(kSheetWidth, height, sheet.ToRgb8()));
+  return platform::WriteFileBytes(path, platform::EncodeBmp24(sheet.ToBitmap()));
 }
 
 }  // namespace assets

@@ -3,6 +3,7 @@
 // enemies fly at the player, unless a picture turns them.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "art.h"
 
@@ -35,5 +36,15 @@ void Turret(Canvas& c, const Transform& t, Vec2 at, float r, Color base, int bar
 void ModelLight(Canvas& c, const Transform& t, Vec2 at, float r, Color color);
 // An engine at the rear (top) with its glow.
 void Engine(Canvas& c, const Transform& t, Vec2 at, float r, Color glow);
+
+// Draws each point of a model's right half and its mirror image about x = 0;
+// a point on the centre line is drawn once.
+template <typename Draw>
+void Mirrored(const std::vector<Vec2>& right_half, Draw draw) {
+  for (Vec2 p : right_half) {
+    draw(p);
+    if (p.x != 0) draw(Vec2{-p.x, p.y});
+  }
+}
 
 }  // namespace assets

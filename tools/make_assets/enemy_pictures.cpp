@@ -121,14 +121,8 @@ void DrawLarge(Canvas& c, const Transform& t, const LargeCraft& k) {
   SymPlate(c, t, k.hull, k.base, 1.5f);
   ModelGreeble(c, t, k.hull, k.base, k.seed, 26);
   if (!k.core.empty()) SymPlate(c, t, k.core, k.base * 1.25f, 1.2f);
-  for (Vec2 p : k.turrets) {
-    Turret(c, t, p, 9, kSteel, 2);
-    if (p.x != 0) Turret(c, t, {-p.x, p.y}, 9, kSteel, 2);
-  }
-  for (Vec2 p : k.lights) {
-    ModelLight(c, t, p, 3, k.light);
-    if (p.x != 0) ModelLight(c, t, {-p.x, p.y}, 3, k.light);
-  }
+  Mirrored(k.turrets, [&](Vec2 p) { Turret(c, t, p, 9, kSteel, 2); });
+  Mirrored(k.lights, [&](Vec2 p) { ModelLight(c, t, p, 3, k.light); });
 }
 
 const LargeCraft kSweeper{  // SZAK50: broad-winged bomber

@@ -9,6 +9,8 @@
 
 #include "contact_sheet.h"
 #include "files.h"
+#include "platform/bmp.h"
+#include "platform/system.h"
 #include "music.h"
 #include "pictures.h"
 #include "sounds.h"
@@ -27,7 +29,7 @@ bool WritePictures(const std::string& folder, const assets::PictureList& picture
   for (const assets::PictureDef& def : pictures) {
     assets::Canvas canvas(def.width, def.height);
     def.draw(canvas);
-    if (!assets::WriteFile(dir + "/" + def.name + ".BMP", assets::EncodeBmp24(def.width, def.height, canvas.ToRgb8()))) {
+    if (!platform::WriteFileBytes(dir + "/" + def.name + ".BMP", platform::EncodeBmp24(canvas.ToBitmap()))) {
       std::fprintf(stderr, "make_assets: cannot write %s/%s.BMP\n", dir.c_str(), def.name.c_str());
       return false;
     }

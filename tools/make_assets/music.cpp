@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "files.h"
-#include "midi.h"
+#include "platform/system.h"
+#include "platform/midi_file.h"
 #include "rng.h"
 
 namespace assets {
@@ -48,9 +49,18 @@ int Pitch(const TuneDef& t, int degree, int octave) {
   return t.root + 12 * (octave + o) + t.scale[static_cast<size_t>(d)];
 }
 
+// Each voice is one part on its own channel: lead 0, harmony 1, bass 2 and
+// the General MIDI drums on 9.
+using Part = platform::MidiPart;
 struct Voices {
-  MidiTrack lead, harmony, bass, drums;
+  Part lead{0}, harmony{1}, bass{2}, drums{9};
 };
+
+// A note of the part, its key and velocity kept in range.
+void Note(Part& part, uint32_t tick, uint32_t length, int key, int velocity) {
+  part.notes.push_back({tick, length, static_cast<uint8_t>(std::clamp(key, 0, 127)),
+                        static_cast<uint8_t>(std::clamp(velocity, 1, 127))});
+}
 
 // A two-bar rhythm in sixteenths (onset, length); chosen per section.
 using Rhythm = std::vector<std::pair<int, int>>;
@@ -67,7 +77,7 @@ const std::vector<Rhythm> kCalmRhythms{
 
 // One section's melody: motif, answer, motif, cadence onto the tonic of the
 // last chord's resolution.
-void Melody(const TuneDef& t, const std::vector<int>& chords, uint32_t start, Rng& rng, MidiTrack& out, bool calm) {
+void Melody(const TuneDef& t, const std::vector<int>& chords, uint32_t start, Rng& rng, Part& out, bool calm) {
   const std::vector<Rhythm>& rhythms = calm ? kCalmRhythms : kRhythms;
   const Rhythm& rhythm = rhythms[static_cast<size_t>(rng.Below(static_cast<int>(rhythms.size())))];
   std::vector<int> motif;
@@ -98,12 +108,12 @@ void Melody(const TuneDef& t, const std::vector<int>& chords, uint32_t start, Rn
       uint32_t on = bar0 + static_cast<uint32_t>(onset) * kSixteenth;
       uint32_t length = static_cast<uint32_t>(len) * kSixteenth - 20;
       int vel = (onset % 8 == 0 ? 100 : 86) + rng.Below(10);
-      out.Note(on, length, 0, Pitch(t, d, 2), vel);
+      Note(out, on, length, Pitch(t, d, 2), vel);
     }
   }
 }
 
-void BassLine(const TuneDef& t, int chord, uint32_t bar, bool fill_bar, Rng& rng, MidiTrack& out) {
+void BassLine(const TuneDef& t, int chord, uint32_t bar, bool fill_bar, Rng& rng, Part& out) {
   int root = Pitch(t, chord, 0);
   if (root > t.root + 7) root -= 12;
   switch (t.bass_style) {
@@ -111,31 +121,31 @@ void BassLine(const TuneDef& t, int chord, uint32_t bar, bool fill_bar, Rng& rng
       for (int i = 0; i < 8; ++i) {
         int key = (i % 4 == 3 && rng.Chance(0.5f)) ? root + 12 : root;
         if (fill_bar && i >= 6) key = Pitch(t, chord + (i == 6 ? 4 : 6), 0);
-        out.Note(bar + static_cast<uint32_t>(i) * kEighth, kEighth - 30, 2, key, i % 2 == 0 ? 104 : 88);
+        Note(out, bar + static_cast<uint32_t>(i) * kEighth, kEighth - 30, key, i % 2 == 0 ? 104 : 88);
       }
       break;
     case Bass::Walk:
       for (int i = 0; i < 4; ++i) {
         int key = i == 0 ? root : (i == 2 ? root + 7 : Pitch(t, chord + (i == 1 ? 2 : 4), 0));
         if (key > root + 12) key -= 12;
-        out.Note(bar + static_cast<uint32_t>(i) * kDivision, kDivision - 40, 2, key, 96);
+        Note(out, bar + static_cast<uint32_t>(i) * kDivision, kDivision - 40, key, 96);
       }
       break;
     case Bass::Calm:
-      out.Note(bar, kDivision * 2 - 40, 2, root, 90);
-      out.Note(bar + kDivision * 2, kDivision * 2 - 40, 2, root + 7, 80);
+      Note(out, bar, kDivision * 2 - 40, root, 90);
+      Note(out, bar + kDivision * 2, kDivision * 2 - 40, root + 7, 80);
       break;
   }
 }
 
-void Chord(const TuneDef& t, int chord, uint32_t bar, MidiTrack& out) {
+void Chord(const TuneDef& t, int chord, uint32_t bar, Part& out) {
   int keys[3] = {Pitch(t, chord, 1), Pitch(t, chord + 2, 1), Pitch(t, chord + 4, 1)};
   if (t.harmony_style == Harmony::Pad) {
-    for (int k : keys) out.Note(bar, kBar - 30, 1, k + 12, 62);
+    for (int k : keys) Note(out, bar, kBar - 30, k + 12, 62);
   } else {
     const int order[8] = {0, 1, 2, 1, 0, 2, 1, 2};
     for (int i = 0; i < 8; ++i)
-      out.Note(bar + static_cast<uint32_t>(i) * kEighth, kEighth - 20, 1, keys[order[i]] + 12 * (i >= 4 ? 1 : 0), 70);
+      Note(out, bar + static_cast<uint32_t>(i) * kEighth, kEighth - 20, keys[order[i]] + 12 * (i >= 4 ? 1 : 0), 70);
   }
 }
 
@@ -143,8 +153,8 @@ void Chord(const TuneDef& t, int chord, uint32_t bar, MidiTrack& out) {
 constexpr int kKick = 36, kSnare = 38, kClosedHat = 42, kOpenHat = 46, kCrash = 49, kRide = 51, kRim = 37;
 constexpr int kTomHigh = 50, kTomMid = 47, kTomLow = 45;
 
-void DrumBar(const TuneDef& t, uint32_t bar, bool first, bool fill, MidiTrack& out) {
-  auto hit = [&](uint32_t at, int key, int vel) { out.Note(bar + at, kSixteenth, 9, key, vel); };
+void DrumBar(const TuneDef& t, uint32_t bar, bool first, bool fill, Part& out) {
+  auto hit = [&](uint32_t at, int key, int vel) { Note(out, bar + at, kSixteenth, key, vel); };
   if (first) hit(0, kCrash, 110);
   switch (t.drum_style) {
     case Drums::Rock:
@@ -171,22 +181,15 @@ void DrumBar(const TuneDef& t, uint32_t bar, bool first, bool fill, MidiTrack& o
 
 std::vector<uint8_t> Compose(const TuneDef& t) {
   Rng rng(t.seed);
-  MidiTrack conductor;
   Voices v;
-  conductor.Name(0, t.file);
-  conductor.Tempo(0, t.bpm);
-  conductor.TimeSignature(0, 4, 2);
-  const int programs[3] = {t.lead, t.harmony, t.bass};
-  MidiTrack* tracks[3] = {&v.lead, &v.harmony, &v.bass};
-  const int volume[3] = {100, 78, 104}, pan[3] = {64, 44, 64};
-  for (int ch = 0; ch < 3; ++ch) {
-    tracks[ch]->Program(0, ch, programs[ch]);
-    tracks[ch]->Control(0, ch, 7, volume[ch]);
-    tracks[ch]->Control(0, ch, 10, pan[ch]);
-    tracks[ch]->Control(0, ch, 91, 50);
-  }
-  v.drums.Control(0, 9, 7, 96);
-  v.drums.Control(0, 9, 91, 30);
+  // Volume (7), pan (10) and reverb (91) of each voice.
+  v.lead.program = static_cast<uint8_t>(t.lead);
+  v.lead.controls = {{7, 100}, {10, 64}, {91, 50}};
+  v.harmony.program = static_cast<uint8_t>(t.harmony);
+  v.harmony.controls = {{7, 78}, {10, 44}, {91, 50}};
+  v.bass.program = static_cast<uint8_t>(t.bass);
+  v.bass.controls = {{7, 104}, {10, 64}, {91, 50}};
+  v.drums.controls = {{7, 96}, {91, 30}};
 
   bool calm = t.drum_style == Drums::Calm;
   // Each section keeps its melody wherever it recurs, so the tune has a theme.
@@ -205,7 +208,12 @@ std::vector<uint8_t> Compose(const TuneDef& t) {
     }
     at += 8 * kBar;
   }
-  return EncodeMidi({conductor, v.lead, v.harmony, v.bass, v.drums}, kDivision, at);
+  platform::MidiSong song;
+  song.ticks_per_quarter = kDivision;
+  song.micros_per_quarter = static_cast<uint32_t>(std::lround(60000000.0 / t.bpm));
+  song.length = at;
+  song.parts = {v.lead, v.harmony, v.bass, v.drums};
+  return platform::WriteMidiFile(song);
 }
 
 // Forms: A, B, A, C ... repeated to fill one to three minutes.
@@ -235,7 +243,7 @@ std::vector<TuneDef> Tunes() {
 bool WriteMusic(const std::string& folder) {
   if (!MakeFolder(folder)) return false;
   for (const TuneDef& t : Tunes())
-    if (!WriteFile(folder + "/" + t.file + ".MID", Compose(t))) return false;
+    if (!platform::WriteFileBytes(folder + "/" + t.file + ".MID", Compose(t))) return false;
   return true;
 }
 

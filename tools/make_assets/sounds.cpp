@@ -4,6 +4,9 @@
 #include <cmath>
 
 #include "files.h"
+#include "platform/system.h"
+#include "platform/bytes.h"
+#include "platform/wave.h"
 #include "rng.h"
 
 namespace assets {
@@ -18,6 +21,14 @@ std::vector<int16_t> ToPcm(const std::vector<double>& v, double peak) {
   std::vector<int16_t> out(v.size());
   for (size_t i = 0; i < v.size(); ++i) out[i] = static_cast<int16_t>(std::lround(v[i] / m * peak * 32767.0));
   return out;
+}
+
+std::vector<uint8_t> EncodeMono16(const std::vector<int16_t>& samples) {
+  platform::WaveData wave;
+  wave.format = platform::WaveFormat::Pcm(kSoundRate, 1, 16);
+  wave.samples.reserve(samples.size() * 2);
+  for (int16_t s : samples) platform::PutLe16(wave.samples, static_cast<uint16_t>(s));
+  return platform::EncodeWave(wave);
 }
 
 // Linear fade over the last n samples, so the sound ends on silence.
@@ -77,8 +88,8 @@ std::vector<int16_t> SynthExplosion() {
 
 bool WriteSounds(const std::string& folder) {
   if (!MakeFolder(folder)) return false;
-  return WriteFile(folder + "/SHOT.WAV", EncodeWav16(kSoundRate, SynthShot())) &&
-         WriteFile(folder + "/BOM.WAV", EncodeWav16(kSoundRate, SynthExplosion()));
+  return platform::WriteFileBytes(folder + "/SHOT.WAV", EncodeMono16(SynthShot())) &&
+         platform::WriteFileBytes(folder + "/BOM.WAV", EncodeMono16(SynthExplosion()));
 }
 
 }  // namespace assets

@@ -1,6 +1,5 @@
 #include "text.h"
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
@@ -9,7 +8,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdint>
+#include <string_view>
 #include <vector>
+
+#include "platform/font.h"
 
 namespace assets {
 
@@ -19,57 +21,24 @@ FT_Library g_library = nullptr;
 FT_Face g_japanese = nullptr;
 FT_Face g_latin = nullptr;
 
-// Decodes UTF-8; malformed bytes become U+FFFD.
-std::vector<uint32_t> DecodeUtf8(const std::string& s) {
+// The characters of a UTF-8 text.
+std::vector<uint32_t> DecodeUtf8(std::string_view s) {
   std::vector<uint32_t> out;
-  size_t i = 0;
-  while (i < s.size()) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-    if (extra < 0 || i + static_cast<size_t>(extra) >= s.size()) {
-      out.push_back(0xFFFD);
-      ++i;
-      continue;
-    }
-    uint32_t cp = extra == 0 ? c : (c & (0x3F >> extra));
-    bool ok = true;
-    for (int k = 1; k <= extra; ++k) {
-      unsigned char cc = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-      if ((cc & 0xC0) != 0x80) ok = false;
-      cp = (cp << 6) | (cc & 0x3F);
-    }
-    out.push_back(ok ? cp : 0xFFFD);
-    i += static_cast<size_t>(extra) + 1;
-  }
+  for (size_t i = 0; i < s.size(); i += platform::CharLength(s.substr(i)))
+    out.push_back(platform::DecodeChar(s.substr(i)));
   return out;
 }
 
-std::string MatchFile(const char* pattern_text) {
-  std::string file;
-  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(pattern_text));
-  if (!pattern) return file;
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  if (match) {
-    FcChar8* path = nullptr;
-    if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path) file = reinterpret_cast<const char*>(path);
-    FcPatternDestroy(match);
-  }
-  FcPatternDestroy(pattern);
-  return file;
-}
-
+// True when the face has a glyph for every character of the text.
 bool HasGlyphs(FT_Face face, const char* utf8) {
   for (uint32_t cp : DecodeUtf8(utf8))
     if (FT_Get_Char_Index(face, cp) == 0) return false;
   return true;
 }
 
-FT_Face OpenFace(const std::string& file) {
+FT_Face OpenFace(const platform::ResolvedFace& font) {
   FT_Face face = nullptr;
-  if (file.empty() || FT_New_Face(g_library, file.c_str(), 0, &face) != 0) return nullptr;
+  if (font.file.empty() || FT_New_Face(g_library, font.file.c_str(), font.index, &face) != 0) return nullptr;
   return face;
 }
 
@@ -121,20 +90,20 @@ bool OpenFonts() {
     g_library = nullptr;
     return false;
   }
-  FcInit();
-  g_japanese = OpenFace(MatchFile("sans-serif:lang=ja"));
+  // The engine's own Gothic face, which is never a font without Japanese.
+  const platform::ResolvedFace japanese = platform::ResolveFace(platform::GothicFace);
+  if (japanese.japanese) g_japanese = OpenFace(japanese);
   if (g_japanese && !HasGlyphs(g_japanese, "難易度選択ゲームオーバー続けますか")) {
     FT_Done_Face(g_japanese);
     g_japanese = nullptr;
   }
   if (g_japanese) {
-    g_latin = OpenFace(MatchFile("sans-serif:bold"));
+    g_latin = OpenFace(platform::MatchFontPattern("sans-serif:bold"));
     if (g_latin && !HasGlyphs(g_latin, "QuorvaneENTER0123456789")) {
       FT_Done_Face(g_latin);
       g_latin = nullptr;
     }
   }
-  FcFini();
   if (!g_japanese) {
     std::fprintf(stderr, "make_assets: warning: no font with Japanese glyphs found, pictures are drawn without text\n");
     CloseFonts();

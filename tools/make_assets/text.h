@@ -1,6 +1,7 @@
-// Text for the pictures, rendered with FreeType from fonts found through
-// fontconfig: a Japanese face for the labels and prompts, a bold Latin face
-// for the logo. Without a Japanese font the pictures are drawn without text.
+// Text for the pictures, anti-aliased with FreeType (the engine's own text is
+// one bit a pixel) in the faces the platform's font lookup finds: the
+// engine's Gothic face for the labels and prompts, a bold Latin face for the
+// logo. Without a Japanese font the pictures are drawn without text.
 #pragma once
 #include <string>
 
