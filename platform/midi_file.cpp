@@ -84,16 +84,21 @@ bool Fail(std::string* problem, const char* why) {
   return false;
 }
 
-// Walks one track's events; `song_end` is raised to the track's last tick.
+// Walks one track's events; `song_end` is raised to the length the player
+// sees in this track: the tick of its last channel message, tempo change or
+// end of track. The player drops the other meta events (their delta times
+// carry over to the next event it keeps), so a song whose time lies only in
+// those would be empty for it, and an empty song makes it loop on the spot
+// for ever.
 bool CheckTrack(const uint8_t* p, const uint8_t* end, uint64_t& song_end, std::string* problem) {
   uint64_t tick = 0;
   int running = 0;  // the running status; 0 when none applies
+  const auto keep = [&] { song_end = std::max(song_end, tick); };
   while (p < end) {
     uint32_t delta;
     if (!ReadVarLen(p, end, delta)) return Fail(problem, "bad delta time");
     tick += delta;
     if (tick > MaxTick) return Fail(problem, "song too long");
-    song_end = std::max(song_end, tick);
     if (p >= end) return Fail(problem, "event cut off at the end of its track");
     int status = *p;
     if (status & 0x80) {
@@ -121,7 +126,11 @@ bool CheckTrack(const uint8_t* p, const uint8_t* end, uint64_t& song_end, std::s
       for (const FixedLength& f : kFixed)
         if (type == f.type && length != f.length) return Fail(problem, "meta event of the wrong length");
       if (type == 0x51 && (data[0] | data[1] | data[2]) == 0) return Fail(problem, "tempo of zero");
-      if (type == 0x2F) return true;  // the rest of the chunk is ignored
+      if (type == 0x51) keep();
+      if (type == 0x2F) {
+        keep();
+        return true;  // the rest of the chunk is ignored
+      }
     } else if (status == 0xF0) {  // system exclusive
       running = 0;
       uint32_t length;
@@ -137,6 +146,7 @@ bool CheckTrack(const uint8_t* p, const uint8_t* end, uint64_t& song_end, std::s
       if (end - p < data_bytes) return Fail(problem, "channel message cut off");
       for (int i = 0; i < data_bytes; ++i)
         if (*p++ & 0x80) return Fail(problem, "channel message data out of range");
+      keep();
     }
   }
   return true;
