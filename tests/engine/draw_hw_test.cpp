@@ -51,14 +51,8 @@ struct Model {
   }
 };
 
-class HardwareDraws : public DisplayTest {
+class HardwareDraws : public testing_support::PlayFieldTest {
  protected:
-  void SetUp() override {
-    DisplayTest::SetUp();
-    ASSERT_EQ(Up(), 1);
-    elDraw::SetClip(180, 0, 620, 600);
-    FillBack(Background);
-  }
   // Presents and compares the whole frame with the model.
   void ExpectFrame(const Model& m) {
     elDraw::Flip();
@@ -70,7 +64,6 @@ class HardwareDraws : public DisplayTest {
         ++wrong;
       }
   }
-  static constexpr uint16_t Background = 0x4208;
   const elRect Clip{180, 0, 620, 600};
 };
 

@@ -20,7 +20,6 @@ using testing_support::DisplayTest;
 
 namespace {
 
-constexpr uint16_t Background = 0x4208;
 constexpr int W = 800, H = 600;
 
 struct Picture {
@@ -56,14 +55,8 @@ void ModelRotate(Frame& f, const elRect& clip, int dx1, int dy1, int dx2, int dy
     }
 }
 
-class Rotations : public DisplayTest {
+class Rotations : public testing_support::PlayFieldTest {
  protected:
-  void SetUp() override {
-    DisplayTest::SetUp();
-    ASSERT_EQ(Up(), 1);
-    elDraw::SetClip(180, 0, 620, 600);
-    FillBack(Background);
-  }
   Picture Make(int w, int hgt, const std::function<uint16_t(int, int)>& at) {
     Picture p;
     p.width = w;

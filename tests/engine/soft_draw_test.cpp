@@ -18,27 +18,11 @@ using testing_support::DisplayTest;
 
 namespace {
 
-constexpr uint16_t Background = 0x4208;
 
-class SoftDraws : public DisplayTest {
+class SoftDraws : public testing_support::PlayFieldTest {
  protected:
-  void SetUp() override {
-    DisplayTest::SetUp();
-    ASSERT_EQ(Up(), 1);
-    elDraw::SetClip(180, 0, 620, 600);
-    FillBack(Background);
-  }
-  // A picture made from its pixel values, rows from the top.
-  int Picture(int w, int hgt, const std::function<uint16_t(int, int)>& at) {
-    const int id = elDraw::CreateObject(w, hgt, 0);
-    const platform::PixelBuffer v = elDraw::ObjectSurface(id)->View();
-    for (int y = 0; y < hgt; ++y)
-      for (int x = 0; x < w; ++x) v.Row(y)[x] = at(x, y);
-    return id;
-  }
-  int Solid(int w, int hgt, uint16_t value) {
-    return Picture(w, hgt, [=](int, int) { return value; });
-  }
+  int Picture(int w, int hgt, const std::function<uint16_t(int, int)>& at) { return testing_support::MakePicture(w, hgt, at); }
+  int Solid(int w, int hgt, uint16_t value) { return testing_support::SolidPicture(w, hgt, value); }
   std::vector<uint16_t> Back() const {
     std::vector<uint16_t> out;
     for (int y = 0; y < 600; ++y) {

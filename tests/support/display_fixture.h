@@ -3,6 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,5 +35,30 @@ class DisplayTest : public ::testing::Test {
   Harness h;
   TempFolder dir;
 };
+
+// The game's screen: the play field as clip rectangle and a grey back buffer,
+// so that drawn black and left-out pixels can be told apart.
+class PlayFieldTest : public DisplayTest {
+ protected:
+  static constexpr uint16_t Background = 0x4208;
+  void SetUp() override {
+    DisplayTest::SetUp();
+    ASSERT_EQ(Up(), 1);
+    elDraw::SetClip(180, 0, 620, 600);
+    FillBack(Background);
+  }
+};
+
+// A draw object made from its pixel values, rows from the top.
+inline int MakePicture(int w, int h, const std::function<uint16_t(int, int)>& at) {
+  const int id = elDraw::CreateObject(w, h, 0);
+  const platform::PixelBuffer v = elDraw::ObjectSurface(id)->View();
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) v.Row(y)[x] = at(x, y);
+  return id;
+}
+inline int SolidPicture(int w, int h, uint16_t value) {
+  return MakePicture(w, h, [=](int, int) { return value; });
+}
 
 }  // namespace testing_support

@@ -14,6 +14,7 @@
 #include "engine/screen.h"
 #include "platform/display.h"
 #include "platform/system.h"
+#include "support/display_fixture.h"
 #include "support/harness.h"
 #include "support/temp_folder.h"
 
@@ -51,16 +52,8 @@ class EffectScreen : public ::testing::TestWithParam<LayoutCase> {
     return "(" + std::to_string(r) + "," + std::to_string(g) + "," + std::to_string(b) + ")";
   }
 
-  int Picture(int w, int hgt, const std::function<uint16_t(int, int)>& at) {
-    const int id = elDraw::CreateObject(w, hgt, 0);
-    const platform::PixelBuffer v = elDraw::ObjectSurface(id)->View();
-    for (int y = 0; y < hgt; ++y)
-      for (int x = 0; x < w; ++x) v.Row(y)[x] = at(x, y);
-    return id;
-  }
-  int Solid(int w, int hgt, uint16_t value) {
-    return Picture(w, hgt, [=](int, int) { return value; });
-  }
+  int Picture(int w, int hgt, const std::function<uint16_t(int, int)>& at) { return testing_support::MakePicture(w, hgt, at); }
+  int Solid(int w, int hgt, uint16_t value) { return testing_support::SolidPicture(w, hgt, value); }
   uint16_t Pixel(int x, int y) const { return elDraw::BackBuffer->View().Row(y)[x]; }
   void SetPixel(int x, int y, uint16_t v) { elDraw::BackBuffer->View().Row(y)[x] = v; }
   void FillBack(uint16_t value) { platform::ColorFill(*elDraw::BackBuffer, nullptr, value); }
