@@ -225,7 +225,13 @@ LParam WndProc(platform::WindowHandle window, Msg msg, WParam w, LParam l) {
     case Msg::SysKeyDown: {
       const int mode = elInput::AltMode;
       if (mode == 0 || (mode == 2 && w == 0x12)) return 0;
-      return WndProc(window, Msg::KeyDown, w, l);
+      // Handled as a key down, then left to the system's own handling of a
+      // system key (Alt+F4 closes the window).
+      if (elInput::KeyCaptureFlag)
+        elInput::CapturedKey = static_cast<int>(w);
+      else
+        CallOnKeyDown(static_cast<int>(w));
+      break;
     }
     case Msg::KeyUp:
       elInput::OnKeyUp(static_cast<int>(w));

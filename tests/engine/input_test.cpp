@@ -115,6 +115,25 @@ TEST_F(InputTest, AltModeTwoPassesSystemKeysButAltAlone) {
   EXPECT_EQ(elInput::LastKey, 'X');
 }
 
+TEST(SystemKeys, PassedOnTheyKeepTheSystemsOwnHandling) {
+  // Alt+F4 reaches the handler as a key and still closes the window, with
+  // every mode that passes it on.
+  for (int mode : {1, 2}) {
+    Harness h;
+    elSystem::GameHooks hooks;
+    hooks.OnKeyDown = &RecordLastKey;
+    elSystem::Game = hooks;
+    ASSERT_EQ(h.Start(), 1);
+    elInput::SetAltMode(mode);
+    h.Post(platform::Msg::SysKeyDown, platform::VK_MENU);
+    h.Post(platform::Msg::SysKeyDown, platform::VK_F4);
+    h.Pump();
+    EXPECT_EQ(elInput::LastKey, platform::VK_F4) << "mode " << mode;
+    EXPECT_EQ(elSystem::ExitDoneFlag, 1) << "mode " << mode;
+    EXPECT_FALSE(h.backend().window_open) << "mode " << mode;
+  }
+}
+
 TEST_F(InputTest, CursorIsConfinedToTheScreen) {
   elInput::ClipCursorRect(0, 0, 800, 600);
   EXPECT_TRUE(h.backend().cursor_confined);
