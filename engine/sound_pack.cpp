@@ -341,7 +341,8 @@ int AppendPack(const char* pack, const char* path) {
   std::vector<uint8_t> format, data;
   int format_size = 0, data_size = 0;
   const std::string source = elSystem::GetPath(0) + (path ? path : "");
-  // An unreadable file gives no entry: a broken one would hide the rest.
+  // An unreadable file gives no entry (and a failed result): an entry
+  // without format or data could never be loaded.
   if (ReadWave(source.c_str(), format, format_size, data, data_size) != 0) return 0;
   std::string base = path ? path : "";
   const size_t slash = base.find_last_of("\\/");
