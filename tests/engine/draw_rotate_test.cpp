@@ -326,6 +326,17 @@ TEST_F(Rotations, Smears) {
   EXPECT_EQ(Pixel(304, 103), p.At(4, 3));
   EXPECT_EQ(Pixel(304, 0), p.At(4, 2));
   EXPECT_EQ(Pixel(310, 0), Background);
+  // Cut by the clip's left edge, columns and p count from the first drawn
+  // column: at x = 175 that is source column 5, so p = 3 names column 8,
+  // which also fills the screen left of the clip.
+  FillBack(Background);
+  elDraw::DrawSmear(175, 100, 1, 3, p.id, 0, 0, 10, 6);
+  for (int r = 0; r < 6; ++r) {
+    for (int c = 180; c <= 183; ++c) EXPECT_EQ(Pixel(c, 100 + r), p.At(8, r));
+    EXPECT_EQ(Pixel(184, 100 + r), p.At(9, r));
+    EXPECT_EQ(Pixel(0, 100 + r), p.At(8, r));
+    EXPECT_EQ(Pixel(179, 100 + r), p.At(8, r));
+  }
   // Another kind locks and draws nothing.
   FillBack(Background);
   EXPECT_EQ(elDraw::DrawSmear(300, 100, 4, 2, p.id, 0, 0, 10, 6), 1);

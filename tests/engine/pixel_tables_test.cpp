@@ -1,10 +1,12 @@
 // The pixel-format analysis and every lookup table, under 5-6-5 and 5-5-5.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/random.h"
 #include "engine/pixel_tables.h"
+#include "engine/system.h"
 #include "support/display_fixture.h"
 
 using testing_support::DisplayTest;
@@ -100,6 +102,34 @@ TEST_F(PixelTableValues, SpotValuesOfTheFixedTables) {
   const Sine sines[] = {{0, 0},     {30, 179}, {150, 179}, {210, -180}, {330, -180}, {90, 360},
                         {270, -360}, {180, 0},  {360, 0},   {449, 359}};
   for (const Sine& s : sines) EXPECT_EQ(elDraw::SineTable[s.angle], s.value) << s.angle;
+}
+
+// A window on a 32-bit desktop: the format values and the sine are set, the
+// depth-bound tables stay as they were (zero) and no random number is drawn.
+TEST_F(PixelTableValues, OnlyASixteenBitDisplayFillsTheBlendTables) {
+  elSystem::FullScreenFlag = 0;
+  h.backend().display.desktop_depth = 32;
+  elRandom::Seed(5);
+  const int before = elRandom::Next();
+  elRandom::Seed(5);
+  const int up = Up();
+  elSystem::FullScreenFlag = 1;
+  ASSERT_EQ(up, 1);
+  EXPECT_EQ(elRandom::Next(), before);
+  EXPECT_EQ(elDraw::PixelFormat.green.table_shift, 6);
+  EXPECT_EQ(elDraw::HalfMask, 0x7BEFu);
+  EXPECT_EQ(elDraw::WhiteValue, 0xFFFFu);
+  EXPECT_EQ(elDraw::SineTable[90], 360);
+  auto zero = [](const auto& table) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&table);
+    return std::all_of(bytes, bytes + sizeof table, [](unsigned char b) { return b == 0; });
+  };
+  EXPECT_TRUE(zero(elDraw::ComponentTable));
+  EXPECT_TRUE(zero(elDraw::FadeTable));
+  EXPECT_TRUE(zero(elDraw::AddTable));
+  EXPECT_TRUE(zero(elDraw::SubtractTable));
+  EXPECT_TRUE(zero(elDraw::GreyTable));
+  EXPECT_TRUE(zero(elDraw::RandomTable));
 }
 
 TEST_F(PixelTableValues, RandomTableDrawsTenThousandNumbersFromTheSharedGenerator) {

@@ -46,6 +46,26 @@ TEST_P(TunnelAndGlow, DefaultMapRunsAroundItsCentreAndDeepensWithDistance) {
   EXPECT_NE(V(cx + 5, cy), V(cx + 9, cy));
 }
 
+// The motions move the centre: 1 climbs a row per map row from the bottom,
+// 2 runs leftward along every row, 3 and 4 step a column per row from the
+// right and the left edge. Seen through u, the angle about the centre
+// (right 0, below 16, left 32, above 48 of a 64-wide texture).
+TEST_P(TunnelAndGlow, TheCentreFollowsTheMotion) {
+  struct Case {
+    int motion, col, row, u;
+  };
+  const Case cases[] = {
+      {0, 0, 4, 32}, {1, 0, 4, 29},  // centre (4, 3) on row 4: just below the left
+      {1, 4, 0, 48}, {1, 4, 7, 16},  // centre row 7 on row 0, row 0 on row 7
+      {2, 3, 4, 32}, {2, 4, 4, 0},   // centre column 7 - col: left of it, right of it
+      {2, 0, 0, 38}, {3, 7, 0, 48},  {3, 0, 7, 16}, {4, 1, 0, 48}, {4, 7, 7, 19},
+  };
+  for (const Case& c : cases) {
+    elDraw::BuildTunnel(64, 32, 8, 8, -1, -1, -1, c.motion, 0, 0);
+    EXPECT_EQ(U(c.col, c.row), c.u) << "motion " << c.motion << " at " << c.col << "," << c.row;
+  }
+}
+
 // Every motion, distance and depth on a small map, with the centre given or
 // far outside: every entry names a texture pixel.
 TEST_P(TunnelAndGlow, EveryMapEntryLiesInTheTexture) {
