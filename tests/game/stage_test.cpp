@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "engine/draw_object.h"
 #include "engine/frame.h"
 #include "engine/system.h"
 #include "game/powerup.h"
 #include "game/reset.h"
 #include "game/shots.h"
 #include "game/stage.h"
+#include "platform/pixel_buffer.h"
 #include "player_fixture.h"
 
 using testing_support::PlayerTest;
@@ -91,6 +93,30 @@ TEST_F(StageTest, EveryStageButScene4RunsAStartedVolley) {
     StartSpecialVolley();
     StillFrame(scene, 0);
     EXPECT_EQ(SpecialVolleyCounter, scene == 4 ? 0 : 1);
+  }
+}
+
+TEST_F(StageTest, Scene4DrawsItsSidePanelsOverTheFieldOpaquely) {
+  // The panels' picture is never loaded: they copy draw object 0, which is
+  // filled here with one colour to tell its pixels from the stage's.
+  constexpr uint16_t PanelColour = 0x1234;
+  StartLiveGame();
+  for (const int scene : {4, 5}) {
+    SCOPED_TRACE(scene);
+    platform::Surface* panel = elDraw::ObjectSurface(0);
+    platform::PixelBuffer view;
+    ASSERT_TRUE(panel && panel->Lock(view) == platform::DisplayResult::Ok);
+    for (int y = 0; y < view.height; ++y)
+      for (int x = 0; x < view.width; ++x) view.Row(y)[x] = PanelColour;
+    panel->Unlock();
+
+    StillFrame(scene, 0);
+    // Only the right panel reaches into the field (x 540 to 619), over its
+    // first 480 rows; the left one lies outside the clip rectangle.
+    int covered = 0;
+    for (uint16_t p : testing_support::BackBufferPixels(540, 0, 80, 480)) covered += p == PanelColour;
+    EXPECT_EQ(covered, scene == 4 ? 80 * 480 : 0);
+    for (uint16_t p : testing_support::BackBufferPixels(540, 480, 80, 120)) ASSERT_NE(p, PanelColour);
   }
 }
 
