@@ -34,6 +34,24 @@ int TruncateToInt(float v) {
   return static_cast<int>(v);
 }
 
+// The value of a text as the C library's decimal conversion reads it: leading
+// white space, an optional sign, the digits after it; no digit gives 0. The
+// text ends at its first zero byte or at the end of the bytes, and a value
+// beyond the int range is held at its nearest end.
+int ParseDecimal(const unsigned char* bytes, size_t size) {
+  size_t i = 0;
+  while (i < size && bytes[i] != 0 && IsSpace(bytes[i])) ++i;
+  bool negative = false;
+  if (i < size && (bytes[i] == '+' || bytes[i] == '-')) negative = bytes[i++] == '-';
+  int64_t v = 0;
+  for (; i < size && bytes[i] >= '0' && bytes[i] <= '9'; ++i) {
+    v = v * 10 + (bytes[i] - '0');
+    if (v > static_cast<int64_t>(INT32_MAX) + 1) v = static_cast<int64_t>(INT32_MAX) + 1;
+  }
+  if (negative) v = -v;
+  return v > INT32_MAX ? INT32_MAX : static_cast<int>(v);
+}
+
 }  // namespace
 
 bool ParseScoreText(const unsigned char* bytes, size_t size, int& value) {
@@ -92,6 +110,7 @@ void LoadReplayFile() {
   if (ReplayIndex < 0 || ReplayIndex >= ReplayLength) return;
   std::vector<unsigned char> bytes;
   if (!ReadFileStart(ReplayFilePath, ReplayFileSize, bytes)) return;
-  int value = 0;
-  if (ParseScoreText(bytes.data(), bytes.size(), value)) ReplayBuffer[ReplayIndex].BankFrame = value;
+  // Whatever the text holds becomes the bank frame, a sign included; the
+  // ship's drawing shows a frame outside its sheet as level.
+  ReplayBuffer[ReplayIndex].BankFrame = ParseDecimal(bytes.data(), bytes.size());
 }

@@ -31,6 +31,7 @@ struct StageValues {
   bool runsVolley;         // the frame runs a started special volley
   bool replayFires;        // a replay fires the main shots
   int continueBombs;       // the bomb stock after a continue
+  bool sidePanels;         // the side panels are drawn over the HUD
 };
 
 constexpr Window kPowerUps[PowerUpWindowCount] = {{100, 150}, {300, 350}, {500, 550}, {800, 850}, {1000, 1050}};
@@ -38,14 +39,14 @@ constexpr Window kScene2PowerUps[PowerUpWindowCount] = {{100, 150}, {300, 350}, 
 
 // Scenes 2 to 9.
 const StageValues kStages[] = {
-    {"MIDI/KTSM1.MID", false, 20, kScene2PowerUps, false, true, true, 5},
-    {"MIDI/KTSM2.MID", false, 18, kPowerUps, false, true, false, 5},
-    {"MIDI/GTCB3.MID", true, 20, kPowerUps, true, false, false, 5},
-    {"MIDI/KTSM3.MID", false, 16, kPowerUps, false, true, true, 5},
-    {"MIDI/KTSM4.MID", false, 14, kPowerUps, false, true, true, 5},
-    {"MIDI/QVN.MID", true, 13, kPowerUps, false, true, true, 5},
-    {"MIDI/KTSM5.MID", false, 20, kPowerUps, false, true, true, 3},
-    {nullptr, false, 20, kPowerUps, false, true, true, 5},
+    {"MIDI/KTSM1.MID", false, 20, kScene2PowerUps, false, true, true, 5, false},
+    {"MIDI/KTSM2.MID", false, 18, kPowerUps, false, true, false, 5, false},
+    {"MIDI/GTCB3.MID", true, 20, kPowerUps, true, false, false, 5, true},
+    {"MIDI/KTSM3.MID", false, 16, kPowerUps, false, true, true, 5, false},
+    {"MIDI/KTSM4.MID", false, 14, kPowerUps, false, true, true, 5, false},
+    {"MIDI/QVN.MID", true, 13, kPowerUps, false, true, true, 5, false},
+    {"MIDI/KTSM5.MID", false, 20, kPowerUps, false, true, true, 3, false},
+    {nullptr, false, 20, kPowerUps, false, true, true, 5, false},
 };
 constexpr int FirstStageScene = 2;
 constexpr int MusicCounterWrap = 100999999;
@@ -91,6 +92,7 @@ void StageFrame(int scene) {
   DrawHud();
   DrawGameOverLabel();
   ShowContinuePrompt();
+  if (stage.sidePanels) DrawSidePanels();
   elDraw::SetVSync(1);
   elDraw::Flip();
 

@@ -2,9 +2,11 @@
 // writer and reader.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "flow_fixture.h"
@@ -119,10 +121,20 @@ TEST_F(ScoreFileTest, ReplayFileHoldsTheLastTextOfTheCurrentRecord) {
   ASSERT_EQ(bytes.size(), 64999u);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes.data())), "-45");
 
-  ASSERT_TRUE(testing_support::WriteBytes(work.path + "Replay.dat", Bytes("6")));
+  // Read back, the file's text is the bank frame of the current record,
+  // whatever it holds: a sign is taken, and a text without digits gives 0.
+  ReplayBuffer[4].BankFrame = 3;
   LoadReplayFile();
-  EXPECT_EQ(ReplayBuffer[4].BankFrame, 6);
+  EXPECT_EQ(ReplayBuffer[4].BankFrame, -45);
   EXPECT_EQ(ReplayIndex, 4);
+  const std::pair<const char*, int> texts[] = {
+      {"6", 6}, {" \t+12x", 12}, {"abc", 0}, {"", 0}, {"99999999999", INT32_MAX}, {"-99999999999", INT32_MIN}};
+  for (const auto& [text, want] : texts) {
+    ASSERT_TRUE(testing_support::WriteBytes(work.path + "Replay.dat", Bytes(text)));
+    ReplayBuffer[4].BankFrame = 3;
+    LoadReplayFile();
+    EXPECT_EQ(ReplayBuffer[4].BankFrame, want) << '"' << text << '"';
+  }
 
   // Past the buffer's end nothing is read or formatted from it.
   ReplayIndex = ReplayLength;
