@@ -45,12 +45,7 @@ void OnKeyDown(int vk) {
     case 'T':
       // Back to the title without any reset; the title's Enter does them.
       elMusic::Stop();
-      BackgroundOffFlag = 0;
-      MouseControlFlag = 0;
-      KeyboardControlFlag = 1;
-      EffectsFlag = 1;
-      NoDeathFlag = 0;
-      ShipType = 0;
+      ResetTitleOptions();
       elSystem::SceneNumber = 1;
       elSystem::PreviousScene = 0;
       break;

@@ -52,15 +52,17 @@ void ChooseShip(int type, const char* name) {
 
 }  // namespace
 
+void ResetTitleOptions() {
+  BackgroundOffFlag = 0;
+  MouseControlFlag = 0;
+  KeyboardControlFlag = 1;
+  EffectsFlag = 1;
+  NoDeathFlag = 0;
+  ShipType = 0;
+}
+
 void TitleScene() {
-  if (elSystem::FirstFrameFlag) {
-    BackgroundOffFlag = 0;
-    MouseControlFlag = 0;
-    KeyboardControlFlag = 1;
-    EffectsFlag = 1;
-    NoDeathFlag = 0;
-    ShipType = 0;
-  }
+  if (elSystem::FirstFrameFlag) ResetTitleOptions();
   MenuFrame(PicTitlec);
   if (elInput::LastKey == platform::VK_RETURN) {
     ResetGame();

@@ -22,6 +22,10 @@ inline int ShipPicture = 0;
 inline int DifficultyShipPicture = -1;  // -1: not loaded yet
 inline int ShipSelectPicture[2] = {-1, -1};
 
+// The options the title puts back (on its first frame, and the T key):
+// backgrounds on, keyboard control, effects on, deaths on, no ship.
+void ResetTitleOptions();
+
 void TitleScene();
 void DifficultySelectScene();
 void ShipSelectScene();
