@@ -117,8 +117,10 @@ void DrawTransitionOverlay(int type, int c) {
 
 int Flip() {
   if (TransitionCounter != 0) {
-    // A dissolve of duration 0 or less has no overlay to show.
-    const bool has_overlay = TransitionState == 1 || TransitionDuration > 0;
+    // A dissolve measured by a duration of 0 or less has no overlay to show;
+    // the tile frames and the row blinds step by the counter alone.
+    const bool by_counter = TransitionType == TransitionTiles || TransitionType == TransitionRowBlinds;
+    const bool has_overlay = TransitionState == 1 || TransitionDuration > 0 || by_counter;
     if (has_overlay) DrawTransitionOverlay(TransitionType, TransitionCounter);
     TransitionCounter += TransitionState;
     // A counter left without a direction would never end: it ends at once.

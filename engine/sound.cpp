@@ -260,9 +260,9 @@ int SelectFormat(int channels, int rate, int bits) {
   }
   if (!platform::SetPrimaryFormat(channels, rate, bits)) {
     elSystem::Error("elSound::SelectFormat", "再生フォーマットを変更できません");
-    // Objects without buffers could never play again: they are freed.
-    for (int i = 0; i < ObjectCount; ++i)
-      if (SoundObject.InUse[i]) ReleaseObject(i);
+    // The objects stay in use without buffers (their plays do nothing), so
+    // an id the game holds is never handed to another sound; a later
+    // accepted format reloads them.
     return 0;
   }
   ReloadAll();

@@ -157,6 +157,23 @@ TEST_F(Transitions, FadeOutCountsUpTenPresentsAndAZeroDurationDrawsNoOverlay) {
   EXPECT_EQ(Pixel(300, 5), kNew);
 }
 
+TEST_F(Transitions, TileFramesCountDownWhateverTheDuration) {
+  // Frame f of the strip holds 0x1000 + f.
+  elDraw::TransitionTileObject =
+      testing_support::MakePicture(640, 48, [](int x, int) { return static_cast<uint16_t>(0x1000 + x / 64); });
+  for (const int duration : {0, -5, 26}) {
+    elDraw::TransitionType = elDraw::TransitionTiles;
+    elDraw::TransitionDuration = duration;
+    elDraw::StartTransitionIn();
+    for (const int frame : {9, 8}) {
+      FillBack(kNew);
+      elDraw::Flip();
+      // (200, 60): column 3, row 1 of the tiles, 8 pixels into the frame.
+      EXPECT_EQ(Pixel(200, 60), 0x1000 + frame) << "duration " << duration;
+    }
+  }
+}
+
 TEST_F(Transitions, PresentShowsTheBackBufferAndAFailedVBlankStillPresents) {
   h.backend().vblank_ok = false;
   elDraw::SetVSync(1);

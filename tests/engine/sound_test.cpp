@@ -240,7 +240,7 @@ TEST_F(SoundObjects, RestoreReloadsEveryObjectWithItsSettings) {
   EXPECT_TRUE(h.backend().boxes.empty());
 }
 
-TEST_F(SoundObjects, SelectFormatReloadsOrFreesEveryObject) {
+TEST_F(SoundObjects, ARefusedFormatKeepsTheObjectsUntilAnAcceptedOneReloadsThem) {
   const int id = S::LoadObject("SOUND/SHOT.WAV", 2);
   S::AddVolume(id, -3, 0);
   EXPECT_EQ(S::SelectFormat(2, 22, 16), 1);
@@ -250,9 +250,25 @@ TEST_F(SoundObjects, SelectFormatReloadsOrFreesEveryObject) {
 
   EXPECT_EQ(S::SelectFormat(2, 44, 12), 0);
   EXPECT_EQ(Boxes(), std::vector<std::string>{"elSound::SelectFormat : 再生フォーマットを変更できません"});
-  // Left without buffers an object could never play again: it is freed.
-  EXPECT_EQ(S::SoundObject.InUse[id], 0);
-  EXPECT_EQ(S::LoadObject("SOUND/SHOT.WAV", 1), id);
+  // The id stays taken, without buffers: its plays are silent and the next
+  // load gets a slot of its own.
+  EXPECT_EQ(S::SoundObject.InUse[id], 1);
+  EXPECT_EQ(S::SoundObject.Buffers[id][0], 0u);
+  S::Play(id, -1);
+  EXPECT_EQ(Channel(RenderMix(10), 0), std::vector<int16_t>(10, 0));
+  const std::vector<int16_t> bom = Ramp(300, -2000);
+  folder.WriteWave("SOUND/BOM.WAV", Pcm16(44100, 1, bom));
+  const int other = S::LoadObject("SOUND/BOM.WAV", 1);
+  EXPECT_EQ(other, id + 1);
+
+  // An accepted format brings the first object back with its own sample.
+  EXPECT_EQ(S::SelectFormat(2, 44, 16), 1);
+  EXPECT_TRUE(platform::SoundBufferValid(S::SoundObject.Buffers[id][1]));
+  EXPECT_EQ(S::SoundObject.Volume[id][0], -300);
+  S::Play(id, 1);
+  const auto left = Channel(RenderMix(10), 0);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(left[i], shot[i]) << i;
+  EXPECT_TRUE(h.backend().boxes.empty());
 }
 
 TEST_F(SoundObjects, ABrokenFileAtReloadKeepsTheObjectSilent) {
