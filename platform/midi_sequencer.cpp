@@ -226,9 +226,14 @@ void MidiSequencer::Render(float* out, int frames, int sample_rate) {
   float block[2 * BlockFrames];
   for (int done = 0; done < frames;) {
     const int n = std::min(BlockFrames, frames - done);
-    fluid_synth_write_float(synth_, n, block, 0, 2, block, 1, 2);
-    float* dst = out + 2 * static_cast<ptrdiff_t>(done);
-    for (int i = 0; i < 2 * n; ++i) dst[i] += block[i];
+    // The synthesiser runs even without a soundfont, because its player
+    // keeps the song's time and finds its end; what it writes then is no
+    // music and is not mixed. A block it did not render is never read.
+    const bool rendered = fluid_synth_write_float(synth_, n, block, 0, 2, block, 1, 2) == FLUID_OK;
+    if (rendered && soundfont_) {
+      float* dst = out + 2 * static_cast<ptrdiff_t>(done);
+      for (int i = 0; i < 2 * n; ++i) dst[i] += block[i];
+    }
     done += n;
 
     // The looping player has wrapped round when its tick falls back.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <random>
 #include <vector>
 
@@ -94,6 +95,9 @@ struct FormatCase {
   const char* name;
   platform::PixelFormat format;
 };
+// Named by its name: the test's description would otherwise print the
+// struct's bytes, padding included.
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
 
 class BlendExactness : public DisplayTest, public ::testing::WithParamInterface<FormatCase> {
  protected:

@@ -27,6 +27,13 @@ constexpr int Rate = 44100;
 const Log Restart = {"status midi mode", "seek midi to start", "play midi notify"};
 const Log CloseAtEnd = {"status midi mode", "stop midi", "close midi"};
 
+// Samples that are not exactly 0 (NaN included).
+size_t Audible(const std::vector<float>& samples) {
+  size_t n = 0;
+  for (const float s : samples) n += s != 0.0f;
+  return n;
+}
+
 bool HaveSoundFont() {
   for (const std::string& p : platform::DefaultSoundFontPaths())
     if (access(p.c_str(), R_OK) == 0) return true;
@@ -187,7 +194,12 @@ TEST_F(MusicTest, MusicThatCannotPlayIsSilentAndHarmless) {
     elMusic::Play(c.file, 1);
     EXPECT_EQ(elMusic::MusicOpenFlag, 1) << c.file;
     Run(static_cast<size_t>(Rate) * 3 / 2);
-    EXPECT_LT(Peak(audio, 0, audio.size() / 2), 1e-4f) << c.file;
+    // Without a soundfont nothing the synthesiser writes is music: the mix
+    // gets exact silence, never its leftovers.
+    if (c.soundfont)
+      EXPECT_LT(Peak(audio, 0, audio.size() / 2), 1e-4f) << c.file;
+    else
+      EXPECT_EQ(Audible(audio), 0u) << c.file;
     elMusic::Stop();
     EXPECT_EQ(Tail(2), (Log{"stop midi", "close midi"})) << c.file;
     EXPECT_EQ(elMusic::MusicOpenFlag, 0) << c.file;
