@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <numbers>
 #include <thread>
 #include <vector>
 
@@ -417,19 +418,18 @@ void MixerRender(int16_t* out, int frames) {
   }
 }
 
-long PlayWaveFileSync(const std::string& path) {
-  WaveData wave;
-  if (!ReadWaveFile(path, wave) || wave.format.format_tag != WaveFormatPcm) return -1;
-  const PcmFormat format{wave.format.channels, static_cast<int>(wave.format.samples_per_sec),
-                         wave.format.bits_per_sample};
-  if (!format.Valid() || wave.format.block_align != format.BlockAlign() || wave.samples.size() > UINT32_MAX)
-    return -1;
+namespace {
+
+// Plays PCM from start to end on the device, opened for it alone when it is
+// closed; returns the output frames played, or -1.
+long PlaySamplesSync(const PcmFormat& format, const std::vector<uint8_t>& samples) {
+  if (!format.Valid() || samples.size() > UINT32_MAX) return -1;
   const bool opened_here = !SoundDeviceOpen();
   if (opened_here && !OpenSoundDevice()) return -1;
   long frames = -1;
-  const auto bytes = static_cast<uint32_t>(wave.samples.size());
+  const auto bytes = static_cast<uint32_t>(samples.size());
   const SoundBuffer buffer = CreateSoundBuffer(format, bytes);
-  if (buffer && WriteSoundBuffer(buffer, 0, wave.samples.data(), bytes) && PlaySoundBuffer(buffer, false)) {
+  if (buffer && WriteSoundBuffer(buffer, 0, samples.data(), bytes) && PlaySoundBuffer(buffer, false)) {
     const uint32_t source_frames = bytes / static_cast<uint32_t>(format.BlockAlign());
     frames = static_cast<long>((static_cast<uint64_t>(source_frames) * MixerRate + format.rate - 1) / format.rate);
     bool pulled;
@@ -450,6 +450,31 @@ long PlayWaveFileSync(const std::string& path) {
   ReleaseSoundBuffer(buffer);
   if (opened_here) CloseSoundDevice();
   return frames;
+}
+
+}  // namespace
+
+long PlayWaveFileSync(const std::string& path) {
+  WaveData wave;
+  if (!ReadWaveFile(path, wave) || wave.format.format_tag != WaveFormatPcm) return -1;
+  const PcmFormat format{wave.format.channels, static_cast<int>(wave.format.samples_per_sec),
+                         wave.format.bits_per_sample};
+  if (!format.Valid() || wave.format.block_align != format.BlockAlign()) return -1;
+  return PlaySamplesSync(format, wave.samples);
+}
+
+long PlayBeep() {
+  // A tenth of a second of 880 Hz at a quarter of full scale, faded in and
+  // out over 5 ms so that it starts and ends without a click.
+  constexpr int Rate = 22050, Frames = Rate / 10, Fade = Rate / 200;
+  constexpr double Pitch = 880.0, Level = 0.25 * 32767.0;
+  std::vector<uint8_t> samples(2 * Frames);
+  for (int i = 0; i < Frames; ++i) {
+    const double envelope = std::min({1.0, static_cast<double>(i) / Fade, static_cast<double>(Frames - 1 - i) / Fade});
+    const auto s = static_cast<int16_t>(std::lround(Level * envelope * std::sin(2.0 * std::numbers::pi * Pitch * i / Rate)));
+    std::memcpy(&samples[2 * static_cast<size_t>(i)], &s, 2);
+  }
+  return PlaySamplesSync(PcmFormat{1, Rate, 16}, samples);
 }
 
 }  // namespace platform

@@ -104,5 +104,8 @@ void MixerRender(int16_t* out, int frames);
 // (no output installed) it is rendered offline at once. Returns the frames
 // played, or -1 when the file cannot be read or played.
 long PlayWaveFileSync(const std::string& path);
+// The error box's beep: a short tone played the same way. Returns the frames
+// played, or -1 on a machine without sound.
+long PlayBeep();
 
 }  // namespace platform

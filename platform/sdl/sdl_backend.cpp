@@ -8,6 +8,7 @@
 #include "platform/keys.h"
 #include "platform/letterbox.h"
 #include "platform/messages.h"
+#include "platform/mixer.h"
 #include "platform/system.h"
 
 namespace platform {
@@ -134,10 +135,24 @@ class SdlBackend : public Backend {
     }
     SDL_SetTextureScaleMode(source, dst.w == width * box_.integer_scale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
     SDL_RenderCopy(renderer_, source, nullptr, &dst);
+    // Only a present that was asked to wait for the vertical blank is paced
+    // to the display; the others are shown at once.
+    const bool paced = wait_asked_ && !vsync_refused_;
+    wait_asked_ = false;
+    if (paced != vsync_) {
+      if (SDL_RenderSetVSync(renderer_, paced ? 1 : 0) == 0)
+        vsync_ = paced;
+      else if (paced)
+        vsync_refused_ = true;
+    }
     SDL_RenderPresent(renderer_);
   }
 
-  bool WaitVerticalBlank() override { return vsync_; }
+  // The renderer waits inside the present that follows.
+  bool WaitVerticalBlank() override {
+    wait_asked_ = true;
+    return !vsync_refused_;
+  }
 
   void ShowCursor(bool visible) override { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
 
@@ -178,7 +193,8 @@ class SdlBackend : public Backend {
     return pressed;
   }
 
-  void Beep() override {}
+  // Through the game's own mixer; silent on a machine without sound.
+  void Beep() override { PlayBeep(); }
 
  private:
   bool EnsureRenderer(int width, int height) {
@@ -191,6 +207,7 @@ class SdlBackend : public Backend {
       if (!renderer_) return false;
       SDL_RendererInfo info{};
       if (SDL_GetRendererInfo(renderer_, &info) == 0) vsync_ = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+      vsync_refused_ = false;
     }
     if (!texture_ || tex_w_ != width || tex_h_ != height) {
       if (texture_) SDL_DestroyTexture(texture_);
@@ -290,7 +307,9 @@ class SdlBackend : public Backend {
   int scaled_w_ = 0, scaled_h_ = 0;
   Letterbox box_{};
   int logical_w_ = 800, logical_h_ = 600;
-  bool vsync_ = false;
+  bool vsync_ = false;          // the renderer paces its presents
+  bool wait_asked_ = false;     // the next present waits for the vertical blank
+  bool vsync_refused_ = false;  // the renderer cannot pace
   bool active_ = false;
   bool confine_ = false;
 };
