@@ -10,6 +10,7 @@
 #include "engine/pixel_tables.h"
 #include "engine/random.h"
 #include "engine/screen.h"
+#include "engine/whole.h"
 
 namespace elDraw {
 
@@ -121,12 +122,6 @@ void Scaled(int x, int y, int obj, int sx1, int sy1, int sx2, int sy2, int w, in
   }
   platform::ReleaseDC(*src, from);
   CopyTo(BackBuffer.get(), x, y, BufferSprite, 0, 0, w, h, keyed);
-}
-
-// A float offset or phase as a whole number of pixels, safe for any value.
-i64 Whole(double v) {
-  if (!(v == v)) return 0;  // NaN
-  return static_cast<i64>(std::clamp(std::trunc(v), -1e15, 1e15));
 }
 
 i64 Displacement(int amplitude, float phase, i64 k) {

@@ -4,6 +4,9 @@
 // half tint.
 #pragma once
 
+// Callers place their draws with the one float-to-whole conversion.
+#include "engine/whole.h"
+
 namespace elDraw {
 
 // Phases and scroll offsets of the animated draws, shared by all their calls.

@@ -25,6 +25,14 @@ int64_t GateClock() {
 
 bool ValidWaitNo(int no) { return no >= 1 && no <= 10; }
 
+// The one measure of FrameStep: the seconds since `base`, whole milliseconds
+// of the wrapping 32-bit clock; `base` then moves on to the clock's time.
+float SecondsSince(uint32_t& base) {
+  const float step = static_cast<float>(MillisecondClock() - base) / 1000.0f;
+  base = MillisecondClock();
+  return step;
+}
+
 }  // namespace
 
 void StartFrameTimer() {
@@ -67,10 +75,8 @@ int FrameDue() {
     return 0;
   }
   FrameBase = now;  // a late frame is not caught up
-  const uint32_t ms = MillisecondClock();
-  FrameStep = static_cast<float>(ms - LastFrameTime) / 1000.0f;
+  FrameStep = SecondsSince(LastFrameTime);
   if (FrameStep > MaxFrameStep) FrameStep = MaxFrameStep;
-  LastFrameTime = ms;
   return 1;
 }
 
@@ -81,10 +87,7 @@ void ResetFrameTime() {
 
 void ResetFrameGateTime() { LastFrameTime = MillisecondClock(); }
 
-void UpdateFrameTime() {
-  FrameStep = static_cast<float>(MillisecondClock() - FrameTimeBase) / 1000.0f;
-  FrameTimeBase = MillisecondClock();
-}
+void UpdateFrameTime() { FrameStep = SecondsSince(FrameTimeBase); }
 
 int SetWait(int no, int ms) {
   if (!ValidWaitNo(no)) return Error("elSystem::SetWait", "ウェイトNoが範囲外です");

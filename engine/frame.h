@@ -26,6 +26,8 @@ void ResetFrameTime();
 // Restarts FrameStep's measure at now, so the first frame after an inactive
 // period does not span it.
 void ResetFrameGateTime();
+// FrameStep = the time since the main loop's previous pass; the gate
+// overwrites it with the time since the previous due frame.
 void UpdateFrameTime();
 int SetWait(int no, int ms);
 int InitWait(int no);

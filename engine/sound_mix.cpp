@@ -5,6 +5,7 @@
 #include "engine/frame.h"
 #include "engine/sound.h"
 #include "engine/sound_slots.h"
+#include "engine/whole.h"
 
 namespace elSound {
 
@@ -38,7 +39,7 @@ void Apply(int obj, int mix, Control control, NewValue value) {
   }
 }
 
-int Clamp(long long v, int lo, int hi) { return static_cast<int>(std::clamp<long long>(v, lo, hi)); }
+using elDraw::Clamp;
 int Hz(long long v) { return Clamp(v, platform::FrequencyMin, platform::FrequencyMax); }
 int PanUnits(long long v) { return Clamp(v, platform::PanLeft, platform::PanRight); }
 int VolumeUnits(long long v) { return Clamp(v, platform::VolumeMin, platform::VolumeMax); }

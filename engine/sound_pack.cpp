@@ -55,8 +55,8 @@ std::string Upper(const char* s) {
 
 int CountOf(int mixes) { return mixes < 0 ? -mixes : mixes; }
 
-// Opens `path` and finds the entry `name`; reports the Part's errors under
-// `location`. On success the file is left open at the entry's format block.
+// Opens `path` and finds the entry `name`; a missing pack or entry is
+// reported under `location`. On success the file is left open at the entry's format block.
 std::FILE* OpenEntry(const std::string& path, const char* name, const char* location, PackEntry& entry) {
   std::FILE* f = path.empty() ? nullptr : platform::OpenFile(path, "rb");
   if (!f) {

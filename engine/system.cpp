@@ -92,18 +92,18 @@ int Startup(const char* command_line, int show_command) {
 }
 
 void IdlePass() {
-  // Step 1: the loop's own per-pass step.
-  const uint32_t now = platform::TimeGetTime();
-  FrameStep = static_cast<float>(now - FrameTimeBase) / 1000.0f;
-  FrameTimeBase = platform::TimeGetTime();
+  // A fade-out presents with the time since the previous pass; a due scene
+  // frame gets the time since the previous one from the gate.
+  UpdateFrameTime();
 
-  // Step 2: a scene change made outside the pass (a key handler).
+  // A scene change made outside the pass (a key handler) starts its scene
+  // with a first frame.
   if (PreviousScene == 0 && SceneNumber != 0) {
     FirstFrameFlag = 1;
     PreviousScene = SceneNumber;
   }
 
-  // Step 3: a running fade-out only presents; otherwise the due scene runs.
+  // A running fade-out only presents; otherwise the due scene runs.
   if (elDraw::TransitionState == 1) {
     elDraw::Flip();
     if (elDraw::TransitionState == 0) SceneNumber = PendingScene;
@@ -114,8 +114,8 @@ void IdlePass() {
     }
   }
 
-  // Step 4: a change inside this pass gives the next pass its first frame,
-  // and closes an animated clip window.
+  // A change inside this pass gives the next pass its first frame, and
+  // closes an animated clip window.
   if (SceneNumber != PreviousScene) {
     FirstFrameFlag = 1;
     if (elDraw::ClipWindow > 0) {
@@ -127,16 +127,16 @@ void IdlePass() {
   }
   PreviousScene = SceneNumber;
 
-  // Step 6: blink, 1000 ms on and 200 ms off.
+  // The blink: 1000 ms on and 200 ms off.
   if (platform::TimeGetTime() >= BlinkDeadline) {
     BlinkFlag = 1 - BlinkFlag;
     BlinkDeadline = platform::TimeGetTime() + (BlinkFlag ? 1000u : 200u);
   }
 
-  // Step 7: a double click is seen only by the pass right after it.
+  // A double click is seen only by the pass right after it.
   elInput::MouseLeftDoubleClick = 0;
 
-  // Step 8: windowed mode hides the cursor over the client area.
+  // Windowed mode hides the cursor over the client area.
   if (!FullScreenFlag && !MessageBoxOpenFlag) {
     int x = 0, y = 0;
     platform::CurrentBackend().GetCursorPos(x, y);

@@ -71,13 +71,8 @@ const StripKind kStrips[StripCount] = {
     {&PicBback8s, 440, true, 180, 0, Of(S6), false, -500, false},
 };
 
-// Positions are truncated toward zero for drawing; the tables never hold a
-// value outside the int range, but a non-finite or huge one is kept from
-// becoming an undefined conversion.
-int Whole(float v) {
-  if (!(v > -1e9f && v < 1e9f)) return v > 0 ? 1000000000 : -1000000000;
-  return static_cast<int>(v);
-}
+// Positions are truncated toward zero for drawing.
+constexpr auto Whole = elDraw::Whole<int>;
 
 // A tile wholly outside the clip rectangle would draw nothing: skip the call.
 bool Visible(int x, int y, int w, int h) {

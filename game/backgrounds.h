@@ -79,8 +79,8 @@ void DrawLeftSideStrip();
 void DrawRightSideStrip();
 void DrawSidePanels();
 
-// Step 4 of a stage frame (and the ending's backdrop): the starfield and
-// strips of scene 2 to 10, as the backgrounds option selects.
+// The backdrop of a stage frame, drawn first (and the ending's backdrop): the
+// starfield and strips of scene 2 to 10, as the backgrounds option selects.
 void DrawSceneBackground(int scene);
 
 // The new game's placement of every strip: tile 0 at y 120, each further

@@ -46,7 +46,7 @@ void ResetState() {
   ResetPlayerState();
   ResetShotState();
   ResetPowerUpForGame();
-  LockSight = LockSightPoint{-500, 500};
+  LockSight = LockSightPoint{elDraw::WholeParkX, elDraw::WholeParkY};
 }
 
 }  // namespace game

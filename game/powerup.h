@@ -1,6 +1,7 @@
 // The power-up item: one at a time falls from the top of the field; touching
 // it gives the side shots of both main sets, bombs and 500 points.
 #pragma once
+#include "engine/park.h"
 
 struct PowerUpRecord {
   float X, Y;  // top-left corner of the 60 x 60 picture
@@ -8,7 +9,7 @@ struct PowerUpRecord {
   int Active;
   int Picked;  // touched; applied by the next DrawPowerUp
 };
-inline PowerUpRecord PowerUpItem{-500.0f, 2550.0f, 0.0f, 0, 0};
+inline PowerUpRecord PowerUpItem{elDraw::ParkX, elDraw::ParkY, 0.0f, 0, 0};
 
 // Items started since the last death (a spawn counts, a pick-up does not).
 inline int PowerUpCount = 0;

@@ -39,7 +39,7 @@ void ResetObjects() {
   ParkPowerUp();
   ResetShipForStage();
   ResetShotCounters();
-  LockSight = LockSightPoint{-500, 500};
+  LockSight = LockSightPoint{elDraw::WholeParkX, elDraw::WholeParkY};
 
   // The lock-on weapons' tables are reset here, before the player's, as they
   // join the game.

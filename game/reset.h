@@ -2,9 +2,8 @@
 // the object tables and the boss tables.
 #pragma once
 
-// Where a freed slot is parked, far outside the field.
-constexpr float ParkX = -500.0f;
-constexpr float ParkY = 2550.0f;
+#include "engine/park.h"
+using elDraw::ParkX, elDraw::ParkY;
 
 // Score, energy, bombs, difficulty, replay position and the background
 // strips: the values of a whole game.

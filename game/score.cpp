@@ -30,7 +30,7 @@ void DrawDigits(const char* text, int count, const DigitRow& row) {
   }
 }
 
-int Clamp(int value, int lo, int hi) { return value < lo ? lo : value > hi ? hi : value; }
+using elDraw::Clamp;
 
 }  // namespace
 

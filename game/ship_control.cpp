@@ -37,7 +37,7 @@ void DriftStrips(float sign) {
   }
 }
 
-float Clamp(float v, float lo, float hi) { return v < lo ? lo : v > hi ? hi : v; }
+using elDraw::Clamp;
 
 void ReplayStep() {
   // Only records of the last recorded game are played; past its end the ship

@@ -2,6 +2,7 @@
 // a fan of three streams (straight up, up-left, up-right; the side streams
 // only with the power-up), and the special volley of curving shots.
 #pragma once
+#include "engine/park.h"
 
 // A main shot: integer position (top-left corner of its sprite) and whole
 // pixels per frame.
@@ -28,7 +29,7 @@ constexpr int SpecialShotGroup = 50;  // large left, large right, small left, sm
 inline SpecialShotRecord SpecialShot[SpecialShotCount] = {};
 
 // Where a free shot waits.
-constexpr int ShotParkX = -500, ShotParkY = 500;
+constexpr int ShotParkX = elDraw::WholeParkX, ShotParkY = elDraw::WholeParkY;
 // A shot above this y has left the screen.
 constexpr int ShotTopY = -60;
 

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/clock.h"
@@ -236,8 +237,6 @@ class SdlBackend : public Backend {
     if (window_) SDL_SetWindowGrab(window_, confine_ && active_ ? SDL_TRUE : SDL_FALSE);
   }
 
-  static int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
-
   // Window coordinates to screen pixels of the frame, through the letterbox.
   void MousePos(int wx, int wy, int& x, int& y) const {
     int win_w = 0, win_h = 0, out_w = 0, out_h = 0;
@@ -252,8 +251,8 @@ class SdlBackend : public Backend {
     if (renderer_ && box_.dst.right > box_.dst.left) {
       OutputToFrame(box_, fw, fh, wx, wy, x, y);
     } else {
-      x = Clamp(wx, 0, fw - 1);
-      y = Clamp(wy, 0, fh - 1);
+      x = std::clamp(wx, 0, fw - 1);
+      y = std::clamp(wy, 0, fh - 1);
     }
   }
 

@@ -121,8 +121,8 @@ TEST_F(Rotations, QuarterTurnsAreExact) {
         EXPECT_EQ(Pixel(300 + c, 100 + r), want == 0 ? Background : want) << t.angle << " at " << c << "," << r;
       }
   }
-  // The Part's own example: 30x30 at 90 degrees, destination (16, 15) shows
-  // source (15, 16).
+  // A quarter turn to the right: in a 30x30 picture at 90 degrees the
+  // destination (16, 15) shows the source (15, 16).
   const Picture big = Asymmetric(30, 30);
   FillBack(Background);
   elDraw::DrawRotate(300, 100, 330, 130, 90, big.id, 0, 0, 30, 30);
