@@ -298,7 +298,7 @@ TEST_P(ColorDraws, RippleWalksThePictureAndCopiesBlackToo) {
   EXPECT_EQ(Pixel(301, 105), 0);
   EXPECT_EQ(Pixel(302, 106), red);
   EXPECT_EQ(Pixel(301, 101), Rgb5(5, 5, 5));
-  // Step 2 walks columns and rows 0 and 2 only; scale 2 doubles the places.
+  // A step of 2 walks columns and rows 0 and 2 only; scale 2 doubles the places.
   FillBack(Rgb5(5, 5, 5));
   ASSERT_EQ(elDraw::DrawRipple(300, 100, 0, 0, 2, 2.0f, 0.0f, pic, 0, 0, 3, 3), 1);
   EXPECT_EQ(Pixel(304, 100), red);
