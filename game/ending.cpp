@@ -20,6 +20,16 @@
 #include "platform/clock.h"
 #include "platform/keys.h"
 
+using namespace assets;
+using namespace backgrounds;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace score;
+using namespace shots;
+
+namespace stage {
+
 namespace {
 
 constexpr float EndingRate = 20.0f;  // progress per second, as in scene 2
@@ -97,3 +107,5 @@ void EndingScene() {
     ChangeScene(1, elDraw::TransitionRowScatter, TitleTransitionFrames);
   }
 }
+
+}  // namespace stage

@@ -11,6 +11,13 @@
 #include "game/stage.h"
 #include "platform/keys.h"
 
+using namespace bomb;
+using namespace player;
+using namespace score;
+using namespace stage;
+
+namespace flow {
+
 void OnKeyDown(int vk) {
   if (elDraw::ViewerFlag == 0) {
     elInput::LastKey = vk;
@@ -53,3 +60,5 @@ void OnKeyDown(int vk) {
       break;
   }
 }
+
+}  // namespace flow

@@ -2,6 +2,8 @@
 // it gives the side shots of both main sets, bombs and 500 points.
 #pragma once
 
+namespace powerup {
+
 struct PowerUpRecord {
   float X, Y;  // top-left corner of the 60 x 60 picture
   float Vy;    // pixels per second, downward
@@ -28,3 +30,5 @@ void TestPowerUpPickup();
 void ParkPowerUp();
 // The new game's part: the item parked, no power.
 void ResetPowerUpForGame();
+
+}  // namespace powerup

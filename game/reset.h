@@ -2,6 +2,8 @@
 // the object tables and the boss tables.
 #pragma once
 
+namespace flow {
+
 // Where a freed slot is parked, far outside the field.
 constexpr float ParkX = -500.0f;
 constexpr float ParkY = 2550.0f;
@@ -15,3 +17,5 @@ void ResetObjects();
 // The bosses and their pattern tables; continues the random sequence that
 // ResetObjects seeded.
 void ResetBosses();
+
+}  // namespace flow

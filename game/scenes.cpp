@@ -12,6 +12,14 @@
 #include "platform/clock.h"
 #include "platform/keys.h"
 
+using namespace assets;
+using namespace bomb;
+using namespace player;
+using namespace score;
+using namespace stage;
+
+namespace flow {
+
 namespace {
 
 constexpr int MenuSleepMs = 20;
@@ -138,3 +146,5 @@ void ResetSceneState() {
   DifficultyShipPicture = -1;
   ShipSelectPicture[0] = ShipSelectPicture[1] = -1;
 }
+
+}  // namespace flow

@@ -11,6 +11,11 @@
 #include "platform/file_replace.h"
 #include "platform/system.h"
 
+using namespace assets;
+using namespace replay;
+
+namespace score {
+
 namespace {
 
 bool IsSpace(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
@@ -114,3 +119,5 @@ void LoadReplayFile() {
   // ship's drawing shows a frame outside its sheet as level.
   ReplayBuffer[ReplayIndex].BankFrame = ParseDecimal(bytes.data(), bytes.size());
 }
+
+}  // namespace score

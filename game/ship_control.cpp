@@ -13,6 +13,16 @@
 #include "game/shots.h"
 #include "platform/keys.h"
 
+using namespace backgrounds;
+using namespace bomb;
+using namespace flow;
+using namespace replay;
+using namespace score;
+using namespace shots;
+using namespace stage;
+
+namespace player {
+
 namespace {
 
 constexpr int Held = 3;
@@ -176,3 +186,5 @@ void RunLaunchIntro() {
   if (r.Y < 50.0f) PlayerPosition = ShipPoint{290.0f, 210.0f};
   if (r.Y < -380.0f) r = LaunchIntroRecord{-500.0f, -500.0f, 0, 1};
 }
+
+}  // namespace player

@@ -3,6 +3,8 @@
 // only with the power-up), and the special volley of curving shots.
 #pragma once
 
+namespace shots {
+
 // A main shot: integer position (top-left corner of its sprite) and whole
 // pixels per frame.
 struct ShotRecord {
@@ -70,3 +72,5 @@ void ResetShotTables();
 void ResetShotCounters();
 // Program start.
 void ResetShotState();
+
+}  // namespace shots

@@ -13,6 +13,16 @@
 #include "game/shot_collision.h"
 #include "game/shots.h"
 
+using namespace backgrounds;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace powerup;
+using namespace score;
+using namespace shots;
+
+namespace stage {
+
 namespace {
 
 // A power-up window of the stage clock, inclusive at both ends.
@@ -122,3 +132,5 @@ void ResetStageState() {
   MusicCounter = 0;
   PauseFlag = ContinuePromptFlag = GiveUpFlag = 0;
 }
+
+}  // namespace stage
