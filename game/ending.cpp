@@ -17,8 +17,7 @@
 #include "game/shot_collision.h"
 #include "game/shots.h"
 #include "game/stage.h"
-#include "platform/clock.h"
-#include "platform/keys.h"
+#include "engine/machine.h"
 
 using namespace assets;
 using namespace backgrounds;
@@ -89,7 +88,7 @@ void EndingScene() {
   if (Within(0.0f, ShipShownUntil)) DrawHud();
   elDraw::SetVSync(1);
   elDraw::Flip();
-  platform::Sleep(EndingSleepMs);
+  elSystem::Sleep(EndingSleepMs);
 
   // The ship still moves and fires through the whole ending.
   MovePlayer();
@@ -101,7 +100,7 @@ void EndingScene() {
     LeaveForTitle();
     ChangeScene(1, elDraw::TransitionRowScatter, TitleTransitionFrames);
   }
-  if (elInput::LastKey == platform::VK_SPACE) {
+  if (elInput::LastKey == elKey::VK_SPACE) {
     LeaveForTitle();
     ResetGame();
     ChangeScene(1, elDraw::TransitionRowScatter, TitleTransitionFrames);

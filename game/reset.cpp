@@ -15,7 +15,7 @@
 #include "game/shots.h"
 #include "game/stage.h"
 #include "patterns/reset.h"
-#include "platform/clock.h"
+#include "engine/machine.h"
 
 using namespace backgrounds;
 using namespace bomb;
@@ -42,7 +42,7 @@ void ResetGame() {
 
 void ResetObjects() {
   // Two resets within the same second give the same start values.
-  elRandom::Seed(static_cast<uint32_t>(platform::TimeSeconds()));
+  elRandom::Seed(static_cast<uint32_t>(elSystem::TimeSeconds()));
 
   MusicCounter = 0;
   StageProgress = 0.0f;
