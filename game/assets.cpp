@@ -6,6 +6,10 @@
 #include "engine/system.h"
 #include "game/score.h"
 
+using namespace score;
+
+namespace assets {
+
 namespace {
 
 struct PictureLoad {
@@ -206,3 +210,5 @@ void LoadAssets() {
   elSystem::PreviousScene = 0;
   AssetsLoaded = 1;
 }
+
+}  // namespace assets

@@ -12,6 +12,14 @@
 #include "game/scenes.h"
 #include "game/stage.h"
 
+using namespace assets;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace stage;
+
+namespace backgrounds {
+
 namespace {
 
 // A stage-progress window of a strip's speed schedule, inclusive at both
@@ -271,3 +279,5 @@ void ResetBackgroundState() {
   for (auto& t : LeftSideStrip) t = SideStripTile{};
   for (auto& t : RightSideStrip) t = SideStripTile{};
 }
+
+}  // namespace backgrounds

@@ -4,6 +4,8 @@
 // unreachable scene 4 (side panels) or nothing at all uses.
 #pragma once
 
+namespace backgrounds {
+
 // Starfield: 100 streaks of 3 x 10 pixels in seven colours.
 struct StarStreak {
   int Colour;
@@ -90,3 +92,5 @@ void PlaceBackgroundStrips();
 void ScatterStarfield();
 
 void ResetBackgroundState();
+
+}  // namespace backgrounds

@@ -17,8 +17,17 @@
 #include "game/shot_collision.h"
 #include "game/shots.h"
 #include "game/stage.h"
-#include "platform/clock.h"
-#include "platform/keys.h"
+#include "engine/machine.h"
+
+using namespace assets;
+using namespace backgrounds;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace score;
+using namespace shots;
+
+namespace stage {
 
 namespace {
 
@@ -79,7 +88,7 @@ void EndingScene() {
   if (Within(0.0f, ShipShownUntil)) DrawHud();
   elDraw::SetVSync(1);
   elDraw::Flip();
-  platform::Sleep(EndingSleepMs);
+  elSystem::Sleep(EndingSleepMs);
 
   // The ship still moves and fires through the whole ending.
   MovePlayer();
@@ -91,9 +100,11 @@ void EndingScene() {
     LeaveForTitle();
     ChangeScene(1, elDraw::TransitionRowScatter, TitleTransitionFrames);
   }
-  if (elInput::LastKey == platform::VK_SPACE) {
+  if (elInput::LastKey == elKey::VK_SPACE) {
     LeaveForTitle();
     ResetGame();
     ChangeScene(1, elDraw::TransitionRowScatter, TitleTransitionFrames);
   }
 }
+
+}  // namespace stage

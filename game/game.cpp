@@ -1,10 +1,13 @@
 #include "game/game.h"
 
+#include "world/flow_calls.h"
+
 #include "game/assets.h"
 #include "game/backgrounds.h"
 #include "game/lock_sight.h"
 #include "game/player.h"
 #include "game/powerup.h"
+#include "game/reset.h"
 #include "game/replay.h"
 #include "game/scenes.h"
 #include "game/score.h"
@@ -12,9 +15,32 @@
 #include "game/shots.h"
 #include "game/stage.h"
 
+using namespace assets;
+using namespace backgrounds;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace powerup;
+using namespace replay;
+using namespace score;
+using namespace shots;
+using namespace stage;
+
 namespace game {
 
+namespace {
+
+// A boss's death reaches the resets and the scene change through these.
+void ConnectFlowCalls() {
+  flow::Calls.ResetObjects = &ResetObjects;
+  flow::Calls.ResetBosses = &ResetBosses;
+  flow::Calls.ChangeScene = &ChangeScene;
+}
+
+}  // namespace
+
 elSystem::GameHooks Hooks() {
+  ConnectFlowCalls();
   elSystem::GameHooks h;
   h.LoadAssets = &LoadAssets;
   h.OnKeyDown = &OnKeyDown;
@@ -35,6 +61,7 @@ elSystem::GameHooks Hooks() {
 }
 
 void ResetState() {
+  ConnectFlowCalls();
   AssetsLoaded = 0;
   ResetSceneState();
   ResetScoreState();

@@ -13,4 +13,8 @@ void ResetState();
 
 }  // namespace game
 
+namespace flow {
+
 void OnKeyDown(int vk);
+
+}  // namespace flow

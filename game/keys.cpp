@@ -1,5 +1,6 @@
 // The game's key handler: every key is stored for the scenes to poll, and
 // ESC, R, S and T act at once in every scene.
+#include "engine/machine.h"
 #include "engine/input.h"
 #include "engine/music.h"
 #include "engine/present.h"
@@ -9,7 +10,13 @@
 #include "game/scenes.h"
 #include "game/score_file.h"
 #include "game/stage.h"
-#include "platform/keys.h"
+
+using namespace bomb;
+using namespace player;
+using namespace score;
+using namespace stage;
+
+namespace flow {
 
 void OnKeyDown(int vk) {
   if (elDraw::ViewerFlag == 0) {
@@ -20,7 +27,7 @@ void OnKeyDown(int vk) {
   }
 
   switch (vk) {
-    case platform::VK_ESCAPE:
+    case elKey::VK_ESCAPE:
       // Exit saves once more on its way out (as every orderly end does);
       // writing the same value twice is harmless.
       elMusic::Stop();
@@ -53,3 +60,5 @@ void OnKeyDown(int vk) {
       break;
   }
 }
+
+}  // namespace flow

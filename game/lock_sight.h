@@ -3,7 +3,11 @@
 #pragma once
 #include "engine/park.h"
 
+namespace player {
+
 struct LockSightPoint {
   int X, Y;
 };
 inline LockSightPoint LockSight{elDraw::WholeParkX, elDraw::WholeParkY};
+
+}  // namespace player

@@ -2,14 +2,10 @@
 // and fire, the recording and replay of its path, its drawing, its death and
 // respawn, the game-over label and the continue prompt.
 #pragma once
+#include "world/state.h"
 
-// A point of the ship in screen pixels (floats).
-struct ShipPoint {
-  float X, Y;
-};
+namespace player {
 
-// Where a new game puts the ship (its top-left corner).
-constexpr ShipPoint ShipStart{370.0f, 520.0f};
 // The area the controls keep the ship's top-left corner in.
 constexpr float ShipMinX = 180.0f, ShipMaxX = 560.0f;
 constexpr float ShipMinY = 220.0f, ShipMaxY = 540.0f;
@@ -18,12 +14,10 @@ constexpr float ShipMinY = 220.0f, ShipMaxY = 540.0f;
 constexpr int ShipCellWidth = 60, ShipCellHeight = 70;
 constexpr int BankLevel = 3, BankFullLeft = 6, BankFullRight = 0;
 
-inline ShipPoint PlayerPosition = ShipStart;
 inline ShipPoint PlayerVelocity{};  // pixels per second
 inline int BankFrame = BankLevel;
 inline int BankStep = 0;  // +1 turning left, -1 turning right, 0 level
 
-inline int PlayerAliveFlag = 1;  // enemy bullets test the ship only while it is 1
 inline int RespawnFlag = 0;      // 1 during the respawn period, when a hit is undone
 inline int RespawnCounter = 0;
 constexpr int RespawnFrames = 249;
@@ -92,3 +86,5 @@ void ResetShipForStage();
 void ResetDeathFragments();
 // Program start.
 void ResetPlayerState();
+
+}  // namespace player

@@ -10,6 +10,15 @@
 #include "game/reset.h"
 #include "game/score.h"
 
+using namespace assets;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace score;
+using namespace stage;
+
+namespace powerup {
+
 namespace {
 
 constexpr int PowerUpPoints = 500;
@@ -89,3 +98,5 @@ void ResetPowerUpForGame() {
   ParkPowerUp();
   ShotPowerFlag = ExtraPowerFlag = PowerUpCount = 0;
 }
+
+}  // namespace powerup

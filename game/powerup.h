@@ -3,6 +3,8 @@
 #pragma once
 #include "engine/park.h"
 
+namespace powerup {
+
 struct PowerUpRecord {
   float X, Y;  // top-left corner of the 60 x 60 picture
   float Vy;    // pixels per second, downward
@@ -29,3 +31,5 @@ void TestPowerUpPickup();
 void ParkPowerUp();
 // The new game's part: the item parked, no power.
 void ResetPowerUpForGame();
+
+}  // namespace powerup

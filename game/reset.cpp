@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "bosses/reset.h"
+#include "enemies/reset.h"
 #include "engine/random.h"
 #include "game/backgrounds.h"
 #include "game/lock_sight.h"
@@ -12,7 +14,19 @@
 #include "game/score.h"
 #include "game/shots.h"
 #include "game/stage.h"
-#include "platform/clock.h"
+#include "patterns/reset.h"
+#include "engine/machine.h"
+
+using namespace backgrounds;
+using namespace bomb;
+using namespace player;
+using namespace powerup;
+using namespace replay;
+using namespace score;
+using namespace shots;
+using namespace stage;
+
+namespace flow {
 
 void ResetGame() {
   PlaceBackgroundStrips();
@@ -28,7 +42,7 @@ void ResetGame() {
 
 void ResetObjects() {
   // Two resets within the same second give the same start values.
-  elRandom::Seed(static_cast<uint32_t>(platform::TimeSeconds()));
+  elRandom::Seed(static_cast<uint32_t>(elSystem::TimeSeconds()));
 
   MusicCounter = 0;
   StageProgress = 0.0f;
@@ -48,13 +62,15 @@ void ResetObjects() {
   ResetDeathFragments();
   ResetShotTables();
 
-  // The small fry's tables are reset here, before the starfield, in the
-  // order their random start values are drawn, as they join the game.
+  // The small fry draw their random start values before the starfield.
+  enemies::ResetSmallFry();
 
   ScatterStarfield();
 }
 
 void ResetBosses() {
-  // The bosses and their patterns are reset here, boss by boss, as they join
-  // the game; nothing of them exists yet.
+  bosses::ResetBossTables();
+  patterns::ResetPatternTables();
 }
+
+}  // namespace flow

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "engine/park.h"
+
+namespace flow {
+
 using elDraw::ParkX, elDraw::ParkY;
 
 // Score, energy, bombs, difficulty, replay position and the background
@@ -14,3 +17,5 @@ void ResetObjects();
 // The bosses and their pattern tables; continues the random sequence that
 // ResetObjects seeded.
 void ResetBosses();
+
+}  // namespace flow

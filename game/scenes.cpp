@@ -9,8 +9,15 @@
 #include "game/assets.h"
 #include "game/reset.h"
 #include "game/score_file.h"
-#include "platform/clock.h"
-#include "platform/keys.h"
+#include "engine/machine.h"
+
+using namespace assets;
+using namespace bomb;
+using namespace player;
+using namespace score;
+using namespace stage;
+
+namespace flow {
 
 namespace {
 
@@ -25,7 +32,7 @@ void MenuFrame(int picture) {
   elDraw::Draw(180, 60, picture, 0, 0, 440, 480);
   elDraw::SetVSync(1);
   elDraw::Flip();
-  platform::Sleep(MenuSleepMs);
+  elSystem::Sleep(MenuSleepMs);
 }
 
 // Loads a ship picture into its own draw object on the first call only; a
@@ -64,7 +71,7 @@ void ResetTitleOptions() {
 void TitleScene() {
   if (elSystem::FirstFrameFlag) ResetTitleOptions();
   MenuFrame(PicTitlec);
-  if (elInput::LastKey == platform::VK_RETURN) {
+  if (elInput::LastKey == elKey::VK_RETURN) {
     ResetGame();
     ResetObjects();
     ResetBosses();
@@ -84,9 +91,9 @@ void DifficultySelectScene() {
   }
   MenuFrame(PicLevel1);
   int& key = elInput::LastKey;
-  if (key == platform::VK_F1) StartGame(1);
-  if (key == platform::VK_F2) StartGame(3);
-  if (key == platform::VK_SPACE) {
+  if (key == elKey::VK_F1) StartGame(1);
+  if (key == elKey::VK_F2) StartGame(3);
+  if (key == elKey::VK_SPACE) {
     BackgroundOffFlag = 1;
     key = 0;
   }
@@ -108,8 +115,8 @@ void DifficultySelectScene() {
 
 void ShipSelectScene() {
   MenuFrame(PicLevel0);
-  if (elInput::LastKey == platform::VK_F5) ChooseShip(1, "MYME1.BMP");
-  if (elInput::LastKey == platform::VK_F6) ChooseShip(2, "MYME2.BMP");
+  if (elInput::LastKey == elKey::VK_F5) ChooseShip(1, "MYME1.BMP");
+  if (elInput::LastKey == elKey::VK_F6) ChooseShip(2, "MYME2.BMP");
 }
 
 void ChangeScene(int scene, int type, int duration) {
@@ -138,3 +145,5 @@ void ResetSceneState() {
   DifficultyShipPicture = -1;
   ShipSelectPicture[0] = ShipSelectPicture[1] = -1;
 }
+
+}  // namespace flow

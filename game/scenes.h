@@ -2,12 +2,11 @@
 // selection), the option and mode flags they set, and the scene change with a
 // screen transition.
 #pragma once
+#include "world/state.h"
+
+namespace flow {
 
 // Option and mode flags.
-inline int Difficulty = 0;       // 1 or 3 once chosen; 0 between a new game and the choice
-inline int LevelMode = 0;        // 1 from the title's Enter on
-inline int DoubleSpeedFlag = 0;  // nothing sets it to 1
-inline int EffectsFlag = 1;      // blended explosions
 inline int MouseControlFlag = 0;
 inline int KeyboardControlFlag = 1;
 inline int BackgroundOffFlag = 0;
@@ -36,3 +35,5 @@ void ChangeScene(int scene, int type, int duration);
 
 // Puts the flags and the selection scenes' pictures back to program start.
 void ResetSceneState();
+
+}  // namespace flow

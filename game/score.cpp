@@ -11,6 +11,14 @@
 #include "game/scenes.h"
 #include "game/stage.h"
 
+using namespace assets;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace stage;
+
+namespace score {
+
 namespace {
 
 // One HUD number: its text is formatted into a buffer sized for the widest
@@ -93,3 +101,5 @@ void ResetScoreState() {
   GameOverFlag = 0;
   GameOverTime = 0.0f;
 }
+
+}  // namespace score

@@ -2,6 +2,8 @@
 // shows them, and the check that ends a game after the player gave up.
 #pragma once
 
+namespace score {
+
 constexpr int ScoreLimit = 999999999;
 
 inline int Score = 0;
@@ -25,3 +27,5 @@ void DrawHud();
 void CheckGameOver();
 
 void ResetScoreState();
+
+}  // namespace score

@@ -5,11 +5,17 @@
 #include <cstdio>
 #include <vector>
 
+#include "engine/whole.h"
 #include "game/assets.h"
 #include "game/replay.h"
 #include "game/score.h"
 #include "platform/file_replace.h"
 #include "platform/system.h"
+
+using namespace assets;
+using namespace replay;
+
+namespace score {
 
 namespace {
 
@@ -25,14 +31,8 @@ bool ReadFileStart(const char* name, size_t limit, std::vector<unsigned char>& b
   return true;
 }
 
-// "%d" of a float truncated toward zero; a value no int can hold is written
-// at the nearest end of the int range instead of being converted blindly.
-int TruncateToInt(float v) {
-  if (std::isnan(v)) return 0;
-  if (v >= 2147483647.0f) return INT32_MAX;
-  if (v <= -2147483648.0f) return INT32_MIN;
-  return static_cast<int>(v);
-}
+// "%d" of a float truncated toward zero, never converted blindly.
+constexpr auto TruncateToInt = elDraw::Whole<int>;
 
 // The value of a text as the C library's decimal conversion reads it: leading
 // white space, an optional sign, the digits after it; no digit gives 0. The
@@ -114,3 +114,5 @@ void LoadReplayFile() {
   // ship's drawing shows a frame outside its sheet as level.
   ReplayBuffer[ReplayIndex].BankFrame = ParseDecimal(bytes.data(), bytes.size());
 }
+
+}  // namespace score

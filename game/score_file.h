@@ -4,6 +4,8 @@
 #pragma once
 #include <cstddef>
 
+namespace score {
+
 constexpr const char* HighScoreFolder = "SCORE";
 constexpr const char* HighScorePath = "SCORE/score.dat";
 constexpr int HighScoreFileSize = 255;
@@ -30,3 +32,5 @@ void SaveHighScoreOnExit();
 
 void SaveReplayFile();
 void LoadReplayFile();
+
+}  // namespace score

@@ -1,5 +1,6 @@
 // Moving the ship: the joystick, the keyboard and the mouse buttons in a live
 // game, the recorded path in a replay.
+#include "engine/machine.h"
 #include "engine/frame.h"
 #include "engine/draw_hw.h"
 #include "engine/input.h"
@@ -11,7 +12,16 @@
 #include "game/scenes.h"
 #include "game/score.h"
 #include "game/shots.h"
-#include "platform/keys.h"
+
+using namespace backgrounds;
+using namespace bomb;
+using namespace flow;
+using namespace replay;
+using namespace score;
+using namespace shots;
+using namespace stage;
+
+namespace player {
 
 namespace {
 
@@ -109,14 +119,14 @@ void JoystickShipControl() {
 
 void KeyboardShipControl() {
   ShipKeyStates& k = ShipKeys;
-  elInput::KeyState(platform::VK_LEFT, k.Left);
-  elInput::KeyState(platform::VK_RIGHT, k.Right);
-  elInput::KeyState(platform::VK_UP, k.Up);
-  elInput::KeyState(platform::VK_DOWN, k.Down);
+  elInput::KeyState(elKey::VK_LEFT, k.Left);
+  elInput::KeyState(elKey::VK_RIGHT, k.Right);
+  elInput::KeyState(elKey::VK_UP, k.Up);
+  elInput::KeyState(elKey::VK_DOWN, k.Down);
   elInput::KeyState('Z', k.Z);
   elInput::KeyState('X', k.X);
-  elInput::KeyState(platform::VK_SHIFT, k.Shift);
-  elInput::KeyState(platform::VK_CONTROL, k.Ctrl);
+  elInput::KeyState(elKey::VK_SHIFT, k.Shift);
+  elInput::KeyState(elKey::VK_CONTROL, k.Ctrl);
   // After a game over only Ctrl and the mouse still act.
   if (GameOverFlag != 0) k.Up = k.Down = k.Left = k.Right = k.Z = k.Shift = k.X = 0;
 
@@ -176,3 +186,5 @@ void RunLaunchIntro() {
   if (r.Y < 50.0f) PlayerPosition = ShipPoint{290.0f, 210.0f};
   if (r.Y < -380.0f) r = LaunchIntroRecord{-500.0f, -500.0f, 0, 1};
 }
+
+}  // namespace player

@@ -19,6 +19,16 @@
 #include "game/shots.h"
 #include "game/stage.h"
 
+using namespace assets;
+using namespace bomb;
+using namespace flow;
+using namespace powerup;
+using namespace score;
+using namespace shots;
+using namespace stage;
+
+namespace player {
+
 namespace {
 
 constexpr float Pi = 3.14159265358979f;
@@ -239,3 +249,5 @@ void ResetPlayerState() {
   LaunchIntroPicture[0] = LaunchIntroPicture[1] = 0;
   GameOverLabelHeight = 0.0f;
 }
+
+}  // namespace player

@@ -5,6 +5,10 @@
 #include "game/powerup.h"
 #include "game/shots.h"
 
+using namespace powerup;
+
+namespace shots {
+
 namespace {
 
 // Each active shot moves once per pass, in the order A, B, volley. A shot
@@ -26,3 +30,5 @@ void CollidePlayerShots() {
   MoveSet(MainShotB, &MoveMainShot);
   MoveSet(SpecialShot, &MoveSpecialShot);
 }
+
+}  // namespace shots

@@ -2,4 +2,8 @@
 // meet: the power-up pick-up, then every active shot moved.
 #pragma once
 
+namespace shots {
+
 void CollidePlayerShots();
+
+}  // namespace shots

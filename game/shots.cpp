@@ -4,11 +4,20 @@
 #include "engine/frame.h"
 #include "engine/sound.h"
 #include "game/assets.h"
-#include "game/bomb.h"
+#include "world/state.h"
 #include "engine/draw_blend.h"
 #include "game/player.h"
 #include "game/powerup.h"
 #include "game/scenes.h"
+
+using namespace assets;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace powerup;
+using namespace stage;
+
+namespace shots {
 
 namespace {
 
@@ -232,3 +241,5 @@ void ResetShotState() {
   ResetShotCounters();
   MainShotAFlash = 0;
 }
+
+}  // namespace shots

@@ -4,6 +4,8 @@
 #pragma once
 #include "engine/park.h"
 
+namespace shots {
+
 // A main shot: integer position (top-left corner of its sprite) and whole
 // pixels per frame.
 struct ShotRecord {
@@ -71,3 +73,5 @@ void ResetShotTables();
 void ResetShotCounters();
 // Program start.
 void ResetShotState();
+
+}  // namespace shots

@@ -12,46 +12,49 @@
 #include "game/score.h"
 #include "game/shot_collision.h"
 #include "game/shots.h"
+#include "game/stage_script.h"
+
+using namespace backgrounds;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace powerup;
+using namespace score;
+using namespace shots;
+
+namespace stage {
+
+bool AtDifficulty2Or3() { return Difficulty == 2 || Difficulty == 3; }
+bool AtDifficulty3() { return Difficulty == 3; }
+bool ExtraModes() { return LevelMode == 2 || DoubleSpeedFlag == 1; }
+bool DoubleSpeed() { return DoubleSpeedFlag == 1; }
+bool NotDoubleSpeed() { return DoubleSpeedFlag != 1; }
+bool NotLevelMode1() { return LevelMode != 1; }
+
+const StageScript& ScriptOf(int scene) {
+  static const StageScript* const scripts[] = {&Scene2Script, &Scene3Script, &Scene4Script, &Scene5Script,
+                                               &Scene6Script, &Scene7Script, &Scene8Script, &Scene9Script};
+  return *scripts[scene - 2];
+}
 
 namespace {
 
-// A power-up window of the stage clock, inclusive at both ends.
-struct Window {
-  float lo, hi;
-};
-constexpr int PowerUpWindowCount = 5;
-
-// What the stage scenes differ in so far.
-struct StageValues {
-  const char* music;  // nullptr: none
-  bool musicOnFirstFrame;
-  float rate;         // stage progress per second
-  const Window* powerUps;  // PowerUpWindowCount windows
-  bool powerUpMovesFirst;  // the item moves before it is drawn
-  bool runsVolley;         // the frame runs a started special volley
-  bool replayFires;        // a replay fires the main shots
-  int continueBombs;       // the bomb stock after a continue
-  bool sidePanels;         // the side panels are drawn over the HUD
-};
-
-constexpr Window kPowerUps[PowerUpWindowCount] = {{100, 150}, {300, 350}, {500, 550}, {800, 850}, {1000, 1050}};
-constexpr Window kScene2PowerUps[PowerUpWindowCount] = {{100, 150}, {300, 350}, {500, 550}, {800, 850}, {950, 1000}};
-
-// Scenes 2 to 9.
-const StageValues kStages[] = {
-    {"MIDI/KTSM1.MID", false, 20, kScene2PowerUps, false, true, true, 5, false},
-    {"MIDI/KTSM2.MID", false, 18, kPowerUps, false, true, false, 5, false},
-    {"MIDI/GTCB3.MID", true, 20, kPowerUps, true, false, false, 5, true},
-    {"MIDI/KTSM3.MID", false, 16, kPowerUps, false, true, true, 5, false},
-    {"MIDI/KTSM4.MID", false, 14, kPowerUps, false, true, true, 5, false},
-    {"MIDI/QVN.MID", true, 13, kPowerUps, false, true, true, 5, false},
-    {"MIDI/KTSM5.MID", false, 20, kPowerUps, false, true, true, 3, false},
-    {nullptr, false, 20, kPowerUps, false, true, true, 5, false},
-};
-constexpr int FirstStageScene = 2;
 constexpr int MusicCounterWrap = 100999999;
 
-void RunPowerUp(const StageValues& stage) {
+void Run(std::span<const Call> calls) {
+  for (Call c : calls) c();
+}
+
+bool Holds(Condition when) { return when == nullptr || when(); }
+
+// The rows of a list, each on the frames of its window. The stage clock is
+// read afresh for every row: a boss's death inside an earlier call resets it.
+void RunRows(std::span<const ProgressRow> rows) {
+  for (const ProgressRow& r : rows)
+    if (r.lo < StageProgress && StageProgress < r.hi && Holds(r.when)) Run(r.calls);
+}
+
+void RunPowerUp(const StageScript& stage) {
   if (stage.powerUpMovesFirst) {
     MovePowerUp();
     DrawPowerUp();
@@ -59,15 +62,33 @@ void RunPowerUp(const StageValues& stage) {
     DrawPowerUp();
     MovePowerUp();
   }
-  for (int i = 0; i < PowerUpWindowCount; ++i)
-    if (const Window& w = stage.powerUps[i]; w.lo <= StageProgress && StageProgress <= w.hi) SpawnPowerUp();
+  for (const Window& w : stage.powerUps)
+    if (w.lo <= StageProgress && StageProgress <= w.hi) SpawnPowerUp();
 }
 
-// The frame every stage runs. For now it carries the clock, the music, the
-// backgrounds, the player and the HUD; the stage scripts fill in the craft,
-// the boss and the bullets between them.
+// The boss's move and draw (whose death sequence may reset every table and
+// change the scene), its attack timeline, and the time-out. Every value is
+// read from the globals at the moment it is used, never kept across a call.
+void RunBoss(const BossScript& boss) {
+  if (!(boss.windowLo < StageProgress && StageProgress < boss.windowHi)) return;
+  bosses::BossRecord& r = *boss.record;
+  if (boss.move) boss.move();
+  if (boss.draw) boss.draw();
+  if (0.0f < r.BossHitPoints && r.BossHitPoints < boss.gate) {
+    ++r.AttackCounter;
+    for (const AttackRow& row : boss.attacks)
+      if (row.lo <= r.AttackCounter && r.AttackCounter <= row.hi && Holds(row.when)) Run(row.calls);
+    const int d = Difficulty < 0 ? 0 : (Difficulty > 3 ? 3 : Difficulty);
+    if (r.AttackCounter >= boss.cycle[d]) r.AttackCounter = 0;
+  }
+  if (boss.timeOut <= StageProgress && StageProgress <= boss.windowHi) {
+    r.BossHitPoints = 0.0f;
+    if (boss.death) boss.death();
+  }
+}
+
 void StageFrame(int scene) {
-  const StageValues& stage = kStages[scene - FirstStageScene];
+  const StageScript& stage = ScriptOf(scene);
   if (elSystem::FirstFrameFlag) {
     if (scene == 2) PauseFlag = ContinuePromptFlag = GiveUpFlag = 0;
     if (stage.musicOnFirstFrame) elMusic::Play(stage.music, 1);
@@ -86,9 +107,13 @@ void StageFrame(int scene) {
   elDraw::Clear();
   StageProgress += elSystem::FrameStep * stage.rate;
   DrawSceneBackground(scene);
+  RunBoss(stage.boss);
   DrawPlayerShots();
+  RunRows(stage.early);
+  RunRows(stage.smallFry);
   RunPowerUp(stage);
   DrawPlayer();
+  RunRows(stage.bullets);
   DrawHud();
   DrawGameOverLabel();
   ShowContinuePrompt();
@@ -99,7 +124,8 @@ void StageFrame(int scene) {
   MovePlayer();
   if (stage.runsVolley && SpecialVolleyFlag == 1) FireSpecialVolley();
   CollidePlayerShots();
-  if (stage.replayFires && ReplayFlag == 1) {
+  Run(stage.lockWeapons);
+  if (stage.replayBlock && ReplayFlag == 1) {
     if (ShipType == 1) FireMainShotB();
     if (ShipType == 2) FireMainShotA();
   }
@@ -122,3 +148,5 @@ void ResetStageState() {
   MusicCounter = 0;
   PauseFlag = ContinuePromptFlag = GiveUpFlag = 0;
 }
+
+}  // namespace stage

@@ -1,8 +1,10 @@
 // The stage scenes 2 to 9: the stage clock, the pause and continue state, and
 // the frame every stage runs.
 #pragma once
+#include "world/state.h"
 
-inline float StageProgress = 0.0f;  // the stage clock
+namespace stage {
+
 inline int MusicCounter = 0;        // running frames of the stage
 inline int PauseFlag = 0;
 inline int ContinuePromptFlag = 0;
@@ -21,3 +23,5 @@ void StageScene9();
 void EndingScene();
 
 void ResetStageState();
+
+}  // namespace stage

@@ -12,6 +12,8 @@
 #include "game/game.h"
 #include "support/display_fixture.h"
 
+using namespace flow;
+
 using testing_support::DisplayTest;
 
 namespace {

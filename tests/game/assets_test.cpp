@@ -14,6 +14,9 @@
 #include "support/harness.h"
 #include "support/temp_folder.h"
 
+using namespace assets;
+using namespace score;
+
 namespace {
 
 using testing_support::Harness;

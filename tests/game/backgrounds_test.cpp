@@ -14,6 +14,13 @@
 #include "game/scenes.h"
 #include "game/stage.h"
 
+using namespace assets;
+using namespace backgrounds;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace stage;
+
 using testing_support::BackBufferPixels;
 using testing_support::GameFlowTest;
 using testing_support::PicturePixels;

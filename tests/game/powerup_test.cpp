@@ -12,6 +12,14 @@
 #include "game/stage.h"
 #include "player_fixture.h"
 
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace powerup;
+using namespace score;
+using namespace shots;
+using namespace stage;
+
 using testing_support::PlayerTest;
 
 namespace {

@@ -13,6 +13,14 @@
 #include "game/stage.h"
 #include "platform/clock.h"
 
+using namespace backgrounds;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace replay;
+using namespace score;
+using namespace stage;
+
 using testing_support::GameFlowTest;
 
 namespace {

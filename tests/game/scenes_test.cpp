@@ -18,6 +18,15 @@
 #include "game/stage.h"
 #include "platform/keys.h"
 
+using namespace assets;
+using namespace backgrounds;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace replay;
+using namespace score;
+using namespace stage;
+
 using namespace platform;
 using testing_support::GameFlowTest;
 

@@ -15,6 +15,9 @@
 #include "game/score_file.h"
 #include "support/temp_folder.h"
 
+using namespace replay;
+using namespace score;
+
 using testing_support::TempFolder;
 using testing_support::WorkingFolder;
 

@@ -16,6 +16,13 @@
 #include "game/stage.h"
 #include "platform/clock.h"
 
+using namespace assets;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace score;
+using namespace stage;
+
 using testing_support::BackBufferPixels;
 using testing_support::GameFlowTest;
 using testing_support::PicturePixels;

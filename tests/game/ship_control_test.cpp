@@ -15,6 +15,14 @@
 #include "platform/keys.h"
 #include "player_fixture.h"
 
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace replay;
+using namespace score;
+using namespace shots;
+using namespace stage;
+
 using namespace platform;
 using testing_support::PlayerTest;
 

@@ -7,7 +7,7 @@
 #include "engine/draw_hw.h"
 #include "engine/frame.h"
 #include "game/assets.h"
-#include "game/bomb.h"
+#include "world/state.h"
 #include "game/player.h"
 #include "game/powerup.h"
 #include "game/scenes.h"
@@ -15,6 +15,14 @@
 #include "game/shots.h"
 #include "platform/keys.h"
 #include "player_fixture.h"
+
+using namespace assets;
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace powerup;
+using namespace shots;
+using namespace stage;
 
 using namespace platform;
 using testing_support::PlayerTest;

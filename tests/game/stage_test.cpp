@@ -15,6 +15,13 @@
 #include "platform/pixel_buffer.h"
 #include "player_fixture.h"
 
+using namespace bomb;
+using namespace flow;
+using namespace player;
+using namespace powerup;
+using namespace shots;
+using namespace stage;
+
 using testing_support::PlayerTest;
 
 namespace {

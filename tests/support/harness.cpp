@@ -24,6 +24,8 @@
 #include "platform/mci.h"
 #include "platform/system.h"
 
+using namespace flow;
+
 namespace testing_support {
 
 namespace {

@@ -1,0 +1,9 @@
+#include "bosses/reset.h"
+
+namespace bosses {
+
+void ResetBossTables() {
+  // The boss records and each aimed kind's tables join here, boss by boss.
+}
+
+}  // namespace bosses

@@ -1,0 +1,39 @@
+// The scene-9 stage.
+#include "game/stage_script.h"
+
+namespace stage {
+
+namespace {
+
+constexpr Window kPowerUps[] = {{100, 150}, {300, 350}, {500, 550}, {800, 850}, {1000, 1050}};
+
+}  // namespace
+
+const StageScript Scene9Script = {
+    .music = nullptr,
+    .musicOnFirstFrame = false,
+    .rate = 20,
+    .boss = {.record = &bosses::Scene9Boss,
+             .move = nullptr,
+             .draw = nullptr,
+             .death = nullptr,
+             .windowLo = 1800,
+             .windowHi = 11100,
+             .gate = 1200,
+             .cycle = {1220, 1220, 1220, 1220},
+             .timeOut = 11000,
+             .attacks = {}},
+    .early = {},
+    .smallFry = {},
+    .powerUps = kPowerUps,
+    .powerUpMovesFirst = false,
+    .bullets = {},
+    .sidePanels = false,
+    .bombNeedsVolleyOff = false,
+    .runsVolley = true,
+    .lockWeapons = {},
+    .replayBlock = true,
+    .continueBombs = 5,
+};
+
+}  // namespace stage

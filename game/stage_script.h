@@ -1,0 +1,98 @@
+// A stage read as the timeline it is: what each stage scene plays, draws and
+// calls, frame by frame, as tables of values and of rows that name the
+// enemies' and weapons' operations. One stage frame (stage.cpp) walks them in
+// its fixed order; a scene adds data, not control flow.
+#pragma once
+#include <limits>
+#include <span>
+
+#include "bosses/boss_record.h"
+
+namespace stage {
+
+// One operation of an enemy, pattern or weapon instance, as a script calls
+// it (with the scene's parameter, always 0, where it takes one).
+using Call = void (*)();
+// A condition of a row on the mode flags; nullptr always holds.
+using Condition = bool (*)();
+
+constexpr float Always = std::numeric_limits<float>::infinity();
+
+// A row of calls made while lo < StageProgress < hi (strict at both ends;
+// -Always..Always on every frame) and its condition holds.
+struct ProgressRow {
+  float lo, hi;
+  Condition when;
+  std::span<const Call> calls;
+};
+inline constexpr ProgressRow EveryFrame(std::span<const Call> calls, Condition when = nullptr) {
+  return {-Always, Always, when, calls};
+}
+
+// A row of calls made while lo <= AttackCounter <= hi (inclusive) and its
+// condition holds.
+struct AttackRow {
+  int lo, hi;
+  Condition when;
+  std::span<const Call> calls;
+};
+
+// A power-up window of the stage clock, inclusive at both ends.
+struct Window {
+  float lo, hi;
+};
+
+// The boss of a stage and how its fight is timed.
+struct BossScript {
+  bosses::BossRecord* record;
+  Call move, draw, death;
+  float windowLo, windowHi;  // the boss block runs while lo < progress < hi
+  float gate;                // the attack counter runs while 0 < hit points < gate
+  int cycle[4];              // the attack cycle length by Difficulty 0..3
+  float timeOut;             // from here to windowHi the hit points are forced to 0
+  std::span<const AttackRow> attacks;
+};
+
+struct StageScript {
+  const char* music;          // nullptr: none
+  bool musicOnFirstFrame;     // started on the scene's first frame, not the first running one
+  float rate;                 // stage progress per second
+  BossScript boss;
+  // Before the player's shots are drawn (the scene-9 boss patterns).
+  std::span<const ProgressRow> early;
+  // Craft moved and drawn, their spawn and shot windows, in script order.
+  std::span<const ProgressRow> smallFry;
+  std::span<const Window> powerUps;
+  bool powerUpMovesFirst;   // the item moves before it is drawn
+  // Bullet families updated and drawn after the ship, with their extra passes.
+  std::span<const ProgressRow> bullets;
+  bool sidePanels;          // the side panels are drawn over the HUD
+  bool bombNeedsVolleyOff;  // the bomb bursts only while MainShotBEnable is 0
+  bool runsVolley;          // the frame runs a started special volley
+  std::span<const Call> lockWeapons;  // after the collision pass
+  bool replayBlock;         // a replay fires the main shots and the lock weapons
+  int continueBombs;        // the bomb stock after a continue
+};
+
+// Scenes 2 to 9.
+const StageScript& ScriptOf(int scene);
+
+// The script of each scene, each in its own source.
+extern const StageScript Scene2Script;
+extern const StageScript Scene3Script;
+extern const StageScript Scene4Script;
+extern const StageScript Scene5Script;
+extern const StageScript Scene6Script;
+extern const StageScript Scene7Script;
+extern const StageScript Scene8Script;
+extern const StageScript Scene9Script;
+
+// Conditions the scripts share.
+bool AtDifficulty2Or3();
+bool AtDifficulty3();
+bool ExtraModes();        // LevelMode 2 or DoubleSpeedFlag 1
+bool DoubleSpeed();       // DoubleSpeedFlag 1
+bool NotDoubleSpeed();    // DoubleSpeedFlag not 1
+bool NotLevelMode1();     // LevelMode not 1
+
+}  // namespace stage
