@@ -220,24 +220,20 @@ TEST_F(AimedFanTest, ResetFreesEveryTableWithItsHeadingAndFrame) {
     AimedFan31.Fire();
   }
   ResetWorld();
-  for (const AimedFan* fan : {&AimedFan01, &AimedFan03, &AimedFan29, &AimedFan38}) {
-    for (const AimedFanSlot& s : fan->Slots) {
+  // Free and parked, timers 0, a frame below 7 and the table's heading.
+  const auto expectReset = [](const auto& fan, double heading) {
+    for (const auto& s : fan.Slots) {
       EXPECT_EQ(s.Active, 0);
       EXPECT_EQ(s.VolleyTimer, 0);
       EXPECT_EQ(s.X, enemies::ParkX);
-      EXPECT_EQ(s.Heading, static_cast<float>(-3 * Pi / 180));
-      EXPECT_LT(s.Frame, 7);
-    }
-  }
-  for (const AimedRingFan* fan : {&AimedFan26, &AimedFan27, &AimedFan30, &AimedFan31}) {
-    for (const RingBullet& s : fan->Slots) {
-      EXPECT_EQ(s.Active, 0);
-      EXPECT_EQ(s.VolleyTimer, 0);
       EXPECT_EQ(s.Y, enemies::ParkY);
-      EXPECT_EQ(s.Heading, static_cast<float>(-3 * Pi / 580));
+      EXPECT_EQ(s.Heading, static_cast<float>(heading));
       EXPECT_LT(s.Frame, 7);
     }
-  }
+  };
+  for (const AimedFan* fan : {&AimedFan01, &AimedFan03, &AimedFan29, &AimedFan38}) expectReset(*fan, -3 * Pi / 180);
+  for (const AimedRingFan* fan : {&AimedFan26, &AimedFan27, &AimedFan30, &AimedFan31})
+    expectReset(*fan, -3 * Pi / 580);
   EXPECT_EQ(AimedFan03.SlotCount(), 28);
   EXPECT_EQ(AimedFan04.SlotCount(), 35);
   EXPECT_EQ(AimedFan25.SlotCount(), 75);
