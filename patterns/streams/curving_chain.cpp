@@ -55,7 +55,8 @@ void CurvingChainInstance::Update(int) const {
       s.Y += sign * enemies::HeadedStepY(s.Heading, s.Speed);
       s.X += sign * enemies::HeadedStepX(s.Heading, s.Speed);
       s.Timer += TimerRate * frameStep;
-      if (0.0f <= s.Timer && s.Timer <= TurnEnds) s.Heading = static_cast<float>(s.Heading + row.Sign * 2 * Pi / row.TurnDivisor);
+      if (0.0f <= s.Timer && s.Timer <= TurnEnds)
+        s.Heading = static_cast<float>(s.Heading + row.Sign * 2 * Pi / row.TurnDivisor);
       if (s.Timer >= TurnEnds) s.Timer = TimerHeld;
       s.Y -= s.DriftY * frameStep;
       s.DriftY = DriftRate(i);

@@ -13,7 +13,7 @@
 namespace patterns {
 
 struct ChainSegment {
-  int Frame = 0;  // drawn at reset, read by nothing
+  int Frame = 0;                                 // drawn at reset, read by nothing
   float X = enemies::ParkX, Y = enemies::ParkY;  // top-left of the 30x30 picture
   float DriftX = 0.0f, DriftY = 0.0f;            // px/s, applied by the next Update
   float Heading = enemies::ResetHeading;         // radians
@@ -25,8 +25,8 @@ struct ChainSegment {
 struct CurvingChainRow {
   bosses::BossRecord* Boss;
   float GunX, GunY;
-  int Sign;         // -1 starts down-left and bends through straight down; +1 mirrored
-  int TurnDivisor;  // the bend is 2 pi / TurnDivisor radians a call
+  int Sign;                // -1 starts down-left and bends through straight down; +1 mirrored
+  int TurnDivisor;         // the bend is 2 pi / TurnDivisor radians a call
   const int* BodyPicture;  // segments 0 to 5
   const int* HeadPicture;  // segment 6
 };

@@ -116,9 +116,8 @@ void ResetCounters(std::initializer_list<const SpiralStreamInstance*> streams) {
 }  // namespace
 
 void ResetScene2SpiralStreams() {
-  ResetCounters({&SpiralStream01, &SpiralStream02, &SpiralStream03, &SpiralStream04, &SpiralStream05,
-                 &SpiralStream06, &SpiralStream07, &SpiralStream08, &SpiralStream09, &SpiralStream10,
-                 &SpiralStream11, &SpiralStream12});
+  ResetCounters({&SpiralStream01, &SpiralStream02, &SpiralStream03, &SpiralStream04, &SpiralStream05, &SpiralStream06,
+                 &SpiralStream07, &SpiralStream08, &SpiralStream09, &SpiralStream10, &SpiralStream11, &SpiralStream12});
   ResetTogether({&SpiralStream01, &SpiralStream02, &SpiralStream03, &SpiralStream05, &SpiralStream04, &SpiralStream06},
                 ResetSlot);
   ResetTogether({&SpiralStream07, &SpiralStream08, &SpiralStream09, &SpiralStream10, &SpiralStream11, &SpiralStream12},
@@ -126,8 +125,8 @@ void ResetScene2SpiralStreams() {
 }
 
 void ResetScene8SpiralStreams() {
-  ResetCounters({&SpiralStream13, &SpiralStream14, &SpiralStream15, &SpiralStream16, &SpiralStream17,
-                 &SpiralStream18, &SpiralStream19, &SpiralStream20, &SpiralStream21, &SpiralStream22});
+  ResetCounters({&SpiralStream13, &SpiralStream14, &SpiralStream15, &SpiralStream16, &SpiralStream17, &SpiralStream18,
+                 &SpiralStream19, &SpiralStream20, &SpiralStream21, &SpiralStream22});
   ResetTogether({&SpiralStream13, &SpiralStream14, &SpiralStream15, &SpiralStream16, &SpiralStream17, &SpiralStream18,
                  &SpiralStream19, &SpiralStream20},
                 ResetSlot);

@@ -25,10 +25,10 @@ struct StreamSlot {
 
 // Which slots an emit counter value starts, and with which angle index.
 enum class SpiralScheme {
-  Every10th,          // counter 10..359: slot k at 10(k + 1); slot 35 never
-  Every10thTiered,    // as Every10th for each third of 108 slots, faster and tighter-bounded outer thirds
-  Every10thFromSlot1, // as Every10th without slot 0
-  EveryCall,          // counter 0..107: slot s at s + 1, slots 0, 36 and 72 never
+  Every10th,           // counter 10..359: slot k at 10(k + 1); slot 35 never
+  Every10thTiered,     // as Every10th for each third of 108 slots, faster and tighter-bounded outer thirds
+  Every10thFromSlot1,  // as Every10th without slot 0
+  EveryCall,           // counter 0..107: slot s at s + 1, slots 0, 36 and 72 never
 };
 
 enum class SpiralLook { Animated, Needle };
@@ -64,38 +64,59 @@ struct SpiralStreamInstance {
 inline constexpr SpiralStreamRow SpiralStreamRows[22] = {
     // The scene-2 boss: animated 20x20 bullets. The 108-slot streams are
     // updated and drawn by their scene, but nothing emits them.
-    {&bosses::Scene2Boss, 0, 36, SpiralScheme::Every10th, 210, 130, -1, 110, &assets::PicVal20241, 20, SpiralLook::Animated, enemies::Box20, -20, -20},
-    {&bosses::Scene2Boss, 1, 36, SpiralScheme::Every10th, 210, 130, +1, 110, &assets::PicVal20241, 20, SpiralLook::Animated, enemies::Box20, -20, -20},
-    {&bosses::Scene2Boss, 2, 36, SpiralScheme::Every10th, 120, 130, -1, 110, &assets::PicVal20241, 20, SpiralLook::Animated, enemies::Box20, -20, -20},
-    {&bosses::Scene2Boss, 4, 36, SpiralScheme::Every10th, 120, 130, +1, 110, &assets::PicVal20241, 20, SpiralLook::Animated, enemies::Box20, -20, -20},
-    {&bosses::Scene2Boss, 3, 36, SpiralScheme::Every10th, 300, 130, +1, 110, &assets::PicVal20241, 20, SpiralLook::Animated, enemies::Box20, -20, -20},
-    {&bosses::Scene2Boss, 5, 36, SpiralScheme::Every10th, 300, 130, -1, 110, &assets::PicVal20241, 20, SpiralLook::Animated, enemies::Box20, -20, -20},
-    {&bosses::Scene2Boss, 6, 108, SpiralScheme::Every10thTiered, 210, 130, -1, 110, &assets::PicVal20241, 20, SpiralLook::Animated, enemies::Box20, -20, -20},
-    {&bosses::Scene2Boss, 7, 108, SpiralScheme::Every10thTiered, 210, 130, +1, 110, &assets::PicVal20241, 20, SpiralLook::Animated, enemies::Box20, -20, -20},
-    {&bosses::Scene2Boss, 8, 108, SpiralScheme::Every10thTiered, 120, 130, -1, 110, &assets::PicVal20241, 20, SpiralLook::Animated, enemies::Box20, -20, -20},
-    {&bosses::Scene2Boss, 9, 108, SpiralScheme::Every10thTiered, 120, 130, +1, 110, &assets::PicVal20241, 20, SpiralLook::Animated, enemies::Box20, -20, -20},
-    {&bosses::Scene2Boss, 10, 108, SpiralScheme::Every10thTiered, 300, 130, -1, 110, &assets::PicVal20241, 20, SpiralLook::Animated, enemies::Box20, -20, -20},
-    {&bosses::Scene2Boss, 11, 108, SpiralScheme::Every10thTiered, 300, 130, +1, 110, &assets::PicVal20241, 20, SpiralLook::Animated, enemies::Box20, -20, -20},
+    {&bosses::Scene2Boss, 0, 36, SpiralScheme::Every10th, 210, 130, -1, 110, &assets::PicVal20241, 20,
+     SpiralLook::Animated, enemies::Box20, -20, -20},
+    {&bosses::Scene2Boss, 1, 36, SpiralScheme::Every10th, 210, 130, +1, 110, &assets::PicVal20241, 20,
+     SpiralLook::Animated, enemies::Box20, -20, -20},
+    {&bosses::Scene2Boss, 2, 36, SpiralScheme::Every10th, 120, 130, -1, 110, &assets::PicVal20241, 20,
+     SpiralLook::Animated, enemies::Box20, -20, -20},
+    {&bosses::Scene2Boss, 4, 36, SpiralScheme::Every10th, 120, 130, +1, 110, &assets::PicVal20241, 20,
+     SpiralLook::Animated, enemies::Box20, -20, -20},
+    {&bosses::Scene2Boss, 3, 36, SpiralScheme::Every10th, 300, 130, +1, 110, &assets::PicVal20241, 20,
+     SpiralLook::Animated, enemies::Box20, -20, -20},
+    {&bosses::Scene2Boss, 5, 36, SpiralScheme::Every10th, 300, 130, -1, 110, &assets::PicVal20241, 20,
+     SpiralLook::Animated, enemies::Box20, -20, -20},
+    {&bosses::Scene2Boss, 6, 108, SpiralScheme::Every10thTiered, 210, 130, -1, 110, &assets::PicVal20241, 20,
+     SpiralLook::Animated, enemies::Box20, -20, -20},
+    {&bosses::Scene2Boss, 7, 108, SpiralScheme::Every10thTiered, 210, 130, +1, 110, &assets::PicVal20241, 20,
+     SpiralLook::Animated, enemies::Box20, -20, -20},
+    {&bosses::Scene2Boss, 8, 108, SpiralScheme::Every10thTiered, 120, 130, -1, 110, &assets::PicVal20241, 20,
+     SpiralLook::Animated, enemies::Box20, -20, -20},
+    {&bosses::Scene2Boss, 9, 108, SpiralScheme::Every10thTiered, 120, 130, +1, 110, &assets::PicVal20241, 20,
+     SpiralLook::Animated, enemies::Box20, -20, -20},
+    {&bosses::Scene2Boss, 10, 108, SpiralScheme::Every10thTiered, 300, 130, -1, 110, &assets::PicVal20241, 20,
+     SpiralLook::Animated, enemies::Box20, -20, -20},
+    {&bosses::Scene2Boss, 11, 108, SpiralScheme::Every10thTiered, 300, 130, +1, 110, &assets::PicVal20241, 20,
+     SpiralLook::Animated, enemies::Box20, -20, -20},
     // The scene-8 boss: needles rotated to their heading.
-    {&bosses::Scene8Boss, 0, 36, SpiralScheme::Every10thFromSlot1, 220, 130, -1, 110, &assets::PicVal20w, 19, SpiralLook::Needle, enemies::Box20, -20, -20},
-    {&bosses::Scene8Boss, 1, 36, SpiralScheme::Every10thFromSlot1, 220, 130, +1, 110, &assets::PicVal21w, 19, SpiralLook::Needle, enemies::Box20, -20, -20},
-    {&bosses::Scene8Boss, 2, 36, SpiralScheme::Every10thFromSlot1, 120, 130, -1, 110, &assets::PicVal20w, 19, SpiralLook::Needle, enemies::Box20, -20, -20},
-    {&bosses::Scene8Boss, 3, 36, SpiralScheme::Every10thFromSlot1, 320, 130, +1, 110, &assets::PicVal21w, 19, SpiralLook::Needle, enemies::Box20, -20, -20},
-    {&bosses::Scene8Boss, 4, 36, SpiralScheme::Every10thFromSlot1, 215, 130, -1, 110, &assets::PicVall3013, 30, SpiralLook::Needle, enemies::Box30, -30, -30},
-    {&bosses::Scene8Boss, 5, 36, SpiralScheme::Every10thFromSlot1, 215, 130, +1, 110, &assets::PicVall3014, 30, SpiralLook::Needle, enemies::Box30, -30, -30},
-    {&bosses::Scene8Boss, 6, 36, SpiralScheme::Every10thFromSlot1, 115, 130, -1, 110, &assets::PicVall3013, 30, SpiralLook::Needle, enemies::Box30, -30, -30},
-    {&bosses::Scene8Boss, 7, 36, SpiralScheme::Every10thFromSlot1, 315, 130, +1, 110, &assets::PicVall3014, 30, SpiralLook::Needle, enemies::Box30, -30, -30},
-    {&bosses::Scene8Boss, 8, 108, SpiralScheme::EveryCall, 135, 130, -1, 110, &assets::PicVall3013, 30, SpiralLook::Needle, enemies::Box30, -30, -30},
-    {&bosses::Scene8Boss, 9, 108, SpiralScheme::EveryCall, 295, 130, +1, 110, &assets::PicVall3014, 30, SpiralLook::Needle, enemies::Box30, -30, -30},
+    {&bosses::Scene8Boss, 0, 36, SpiralScheme::Every10thFromSlot1, 220, 130, -1, 110, &assets::PicVal20w, 19,
+     SpiralLook::Needle, enemies::Box20, -20, -20},
+    {&bosses::Scene8Boss, 1, 36, SpiralScheme::Every10thFromSlot1, 220, 130, +1, 110, &assets::PicVal21w, 19,
+     SpiralLook::Needle, enemies::Box20, -20, -20},
+    {&bosses::Scene8Boss, 2, 36, SpiralScheme::Every10thFromSlot1, 120, 130, -1, 110, &assets::PicVal20w, 19,
+     SpiralLook::Needle, enemies::Box20, -20, -20},
+    {&bosses::Scene8Boss, 3, 36, SpiralScheme::Every10thFromSlot1, 320, 130, +1, 110, &assets::PicVal21w, 19,
+     SpiralLook::Needle, enemies::Box20, -20, -20},
+    {&bosses::Scene8Boss, 4, 36, SpiralScheme::Every10thFromSlot1, 215, 130, -1, 110, &assets::PicVall3013, 30,
+     SpiralLook::Needle, enemies::Box30, -30, -30},
+    {&bosses::Scene8Boss, 5, 36, SpiralScheme::Every10thFromSlot1, 215, 130, +1, 110, &assets::PicVall3014, 30,
+     SpiralLook::Needle, enemies::Box30, -30, -30},
+    {&bosses::Scene8Boss, 6, 36, SpiralScheme::Every10thFromSlot1, 115, 130, -1, 110, &assets::PicVall3013, 30,
+     SpiralLook::Needle, enemies::Box30, -30, -30},
+    {&bosses::Scene8Boss, 7, 36, SpiralScheme::Every10thFromSlot1, 315, 130, +1, 110, &assets::PicVall3014, 30,
+     SpiralLook::Needle, enemies::Box30, -30, -30},
+    {&bosses::Scene8Boss, 8, 108, SpiralScheme::EveryCall, 135, 130, -1, 110, &assets::PicVall3013, 30,
+     SpiralLook::Needle, enemies::Box30, -30, -30},
+    {&bosses::Scene8Boss, 9, 108, SpiralScheme::EveryCall, 295, 130, +1, 110, &assets::PicVall3014, 30,
+     SpiralLook::Needle, enemies::Box30, -30, -30},
 };
 
-inline StreamSlot SpiralStream01Slots[36], SpiralStream02Slots[36], SpiralStream03Slots[36],
-    SpiralStream04Slots[36], SpiralStream05Slots[36], SpiralStream06Slots[36];
+inline StreamSlot SpiralStream01Slots[36], SpiralStream02Slots[36], SpiralStream03Slots[36], SpiralStream04Slots[36],
+    SpiralStream05Slots[36], SpiralStream06Slots[36];
 inline StreamSlot SpiralStream07Slots[108], SpiralStream08Slots[108], SpiralStream09Slots[108],
     SpiralStream10Slots[108], SpiralStream11Slots[108], SpiralStream12Slots[108];
-inline StreamSlot SpiralStream13Slots[36], SpiralStream14Slots[36], SpiralStream15Slots[36],
-    SpiralStream16Slots[36], SpiralStream17Slots[36], SpiralStream18Slots[36], SpiralStream19Slots[36],
-    SpiralStream20Slots[36];
+inline StreamSlot SpiralStream13Slots[36], SpiralStream14Slots[36], SpiralStream15Slots[36], SpiralStream16Slots[36],
+    SpiralStream17Slots[36], SpiralStream18Slots[36], SpiralStream19Slots[36], SpiralStream20Slots[36];
 inline StreamSlot SpiralStream21Slots[108], SpiralStream22Slots[108];
 
 inline constexpr SpiralStreamInstance SpiralStream01{SpiralStreamRows[0], SpiralStream01Slots};

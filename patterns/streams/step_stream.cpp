@@ -57,8 +57,7 @@ void StepStreamInstance::Draw(int) const {
   const enemies::Cell cell{row.Size, row.Size};
   for (int i = 0; i < SlotCount; ++i) {
     const StepSlot& b = slots[i];
-    if (b.Active != 0)
-      enemies::DrawCellAdd(static_cast<float>(b.X), static_cast<float>(b.Y), 0, 0, *row.Picture, cell);
+    if (b.Active != 0) enemies::DrawCellAdd(static_cast<float>(b.X), static_cast<float>(b.Y), 0, 0, *row.Picture, cell);
   }
 }
 

@@ -28,40 +28,40 @@ struct StepWindow {
 };
 
 inline constexpr StepWindow WiggleStream01Steps[] = {
-    {0, 3, -4, 6},    {4, 6, -3, 6},    {7, 9, -2, 6},    {10, 12, -1, 6},  {13, 15, 0, 6},   {16, 18, 1, 6},
-    {19, 21, 2, 6},   {22, 24, 3, 6},   {25, 27, 4, 6},   {28, 30, 5, 6},   {31, 33, 7, 6},   {34, 280, 9, 6},
+    {0, 3, -4, 6},  {4, 6, -3, 6},  {7, 9, -2, 6},  {10, 12, -1, 6}, {13, 15, 0, 6}, {16, 18, 1, 6},
+    {19, 21, 2, 6}, {22, 24, 3, 6}, {25, 27, 4, 6}, {28, 30, 5, 6},  {31, 33, 7, 6}, {34, 280, 9, 6},
 };
 inline constexpr StepWindow WiggleStream03Steps[] = {
     {0, 3, -4, 6}, {4, 6, -3, 6}, {7, 9, -2, 6}, {10, 12, -1, 6}, {13, 15, 0, 6}, {16, 280, 1, 6},
 };
 inline constexpr StepWindow WiggleStream05Steps[] = {{0, 3, -4, 6}, {4, 6, -3, 6}, {7, 280, -2, 6}};
-inline constexpr StepWindow WiggleStream07Steps[] = {{0, 10, -4, 2}, {11, 15, -4, 4}, {16, 20, -4, 6}, {21, 280, -3, 6}};
+inline constexpr StepWindow WiggleStream07Steps[] = {
+    {0, 10, -4, 2}, {11, 15, -4, 4}, {16, 20, -4, 6}, {21, 280, -3, 6}};
 inline constexpr StepWindow CurvingStream01Steps[] = {
-    {0, 3, -6, 0},   {4, 6, -6, 3},   {7, 9, -6, 6},   {10, 12, -3, 6},
-    {13, 15, 0, 6},  {16, 18, 1, 6},  {19, 21, 2, 6},  {22, 250, 3, 6},
+    {0, 3, -6, 0},  {4, 6, -6, 3},  {7, 9, -6, 6},  {10, 12, -3, 6},
+    {13, 15, 0, 6}, {16, 18, 1, 6}, {19, 21, 2, 6}, {22, 250, 3, 6},
 };
 inline constexpr StepWindow CurvingStream03Steps[] = {
-    {0, 3, -6, 0},   {4, 6, -6, 3},   {7, 9, -6, 6},   {10, 12, -3, 6},  {13, 15, 0, 6},
-    {16, 18, 1, 6},  {19, 21, 2, 6},  {22, 24, 3, 6},  {25, 27, 4, 6},   {28, 250, 5, 6},
+    {0, 3, -6, 0},  {4, 6, -6, 3},  {7, 9, -6, 6},  {10, 12, -3, 6}, {13, 15, 0, 6},
+    {16, 18, 1, 6}, {19, 21, 2, 6}, {22, 24, 3, 6}, {25, 27, 4, 6},  {28, 250, 5, 6},
 };
 inline constexpr StepWindow CurvingStream05Steps[] = {
-    {0, 3, -6, 0},   {4, 6, -6, 3},   {7, 9, -6, 6},   {10, 12, -3, 6},  {13, 15, 0, 6},
-    {16, 18, 1, 6},  {19, 21, 2, 6},  {22, 24, 3, 6},  {25, 27, 4, 6},   {28, 30, 5, 6},
-    {31, 33, 6, 6},  {34, 36, 7, 6},  {37, 39, 8, 6},  {40, 280, 10, 6},
+    {0, 3, -6, 0},  {4, 6, -6, 3},  {7, 9, -6, 6},  {10, 12, -3, 6}, {13, 15, 0, 6}, {16, 18, 1, 6}, {19, 21, 2, 6},
+    {22, 24, 3, 6}, {25, 27, 4, 6}, {28, 30, 5, 6}, {31, 33, 6, 6},  {34, 36, 7, 6}, {37, 39, 8, 6}, {40, 280, 10, 6},
 };
 
 struct StepStreamRow {
   bosses::BossRecord* Boss;
-  int EmitIndex;     // which of the boss's emit counters is this stream's
-  int KeySpacing;    // slot k starts at counter KeySpacing * k
-  int Cycle;         // the counter goes back to 0 on reaching it
-  int GunX, GunY;    // added to the boss's truncated position
-  float Rate;        // timer units per second
+  int EmitIndex;   // which of the boss's emit counters is this stream's
+  int KeySpacing;  // slot k starts at counter KeySpacing * k
+  int Cycle;       // the counter goes back to 0 on reaching it
+  int GunX, GunY;  // added to the boss's truncated position
+  float Rate;      // timer units per second
   std::span<const StepWindow> Steps;
-  int Mirror;        // -1 negates every sideways step
+  int Mirror;  // -1 negates every sideways step
   const int* Picture;
   int Size;
-  bool TestsShip;    // the curving streams never touch the ship
+  bool TestsShip;  // the curving streams never touch the ship
   enemies::PlayerHitWindow Box;
 };
 
@@ -115,10 +115,9 @@ inline constexpr StepStreamRow StepStreamRows[20] = {
 
 inline StepSlot WiggleStream01Slots[50], WiggleStream02Slots[50], WiggleStream03Slots[50], WiggleStream04Slots[50],
     WiggleStream05Slots[50], WiggleStream06Slots[50], WiggleStream07Slots[50], WiggleStream08Slots[50];
-inline StepSlot CurvingStream01Slots[50], CurvingStream02Slots[50], CurvingStream03Slots[50],
-    CurvingStream04Slots[50], CurvingStream05Slots[50], CurvingStream06Slots[50], CurvingStream07Slots[50],
-    CurvingStream08Slots[50], CurvingStream09Slots[50], CurvingStream10Slots[50], CurvingStream11Slots[50],
-    CurvingStream12Slots[50];
+inline StepSlot CurvingStream01Slots[50], CurvingStream02Slots[50], CurvingStream03Slots[50], CurvingStream04Slots[50],
+    CurvingStream05Slots[50], CurvingStream06Slots[50], CurvingStream07Slots[50], CurvingStream08Slots[50],
+    CurvingStream09Slots[50], CurvingStream10Slots[50], CurvingStream11Slots[50], CurvingStream12Slots[50];
 
 inline constexpr StepStreamInstance WiggleStream01{StepStreamRows[0], WiggleStream01Slots};
 inline constexpr StepStreamInstance WiggleStream02{StepStreamRows[1], WiggleStream02Slots};
@@ -143,7 +142,7 @@ inline constexpr StepStreamInstance CurvingStream12{StepStreamRows[19], CurvingS
 
 // The start state with the emit counters, one boss's streams at a time, in
 // instance order. No random values.
-void ResetWiggleStreams();           // the scene-8 boss's
+void ResetWiggleStreams();  // the scene-8 boss's
 void ResetScene5CurvingStreams();
 void ResetScene6CurvingStreams();
 

@@ -1,6 +1,8 @@
 // Curving chains: the start along one line, the bend for 0.85 s and the
 // straight flight after it, the drift, the tail that ends the chain, the
 // draw angles and the ship test of segments in flight and stopped.
+#include "patterns/streams/curving_chain.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +11,6 @@
 #include "bosses/boss_record.h"
 #include "engine/draw_hw.h"
 #include "engine/draw_rotate.h"
-#include "patterns/streams/curving_chain.h"
 #include "support/enemy_fixture.h"
 
 namespace {
@@ -141,8 +142,8 @@ TEST_F(CurvingChainTest, TailLeavingTheScreenEndsTheWholeChainWhereItStands) {
   struct Case {
     float x, y;
     bool alive;
-  } cases[] = {{800.0f, 300.0f, true},  {800.5f, 300.0f, false}, {-30.0f, 300.0f, true}, {-30.5f, 300.0f, false},
-               {300.0f, 600.0f, true},  {300.0f, 600.5f, false}, {300.0f, -30.0f, true}, {300.0f, -30.5f, false}};
+  } cases[] = {{800.0f, 300.0f, true}, {800.5f, 300.0f, false}, {-30.0f, 300.0f, true}, {-30.5f, 300.0f, false},
+               {300.0f, 600.0f, true}, {300.0f, 600.5f, false}, {300.0f, -30.0f, true}, {300.0f, -30.5f, false}};
   for (const Case& c : cases) {
     ResetWorld();
     bosses::Scene5Boss.X = 100.0f;

@@ -1,5 +1,7 @@
 // Spiral streams: which calls start which slots, the headings and their
 // whole-degree draw angles, the bounds, the ship's box and the bomb.
+#include "patterns/streams/spiral_stream.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 #include "bosses/boss_record.h"
 #include "engine/draw_hw.h"
 #include "engine/draw_rotate.h"
-#include "patterns/streams/spiral_stream.h"
 #include "support/enemy_fixture.h"
 #include "world/assets.h"
 
@@ -43,11 +44,11 @@ TEST_F(SpiralStreamTest, EachStreamOwnsItsEmitCounter) {
     bosses::BossRecord& boss;
     int index;
   } cases[] = {
-      {SpiralStream01, bosses::Scene2Boss, 0},  {SpiralStream02, bosses::Scene2Boss, 1},
-      {SpiralStream03, bosses::Scene2Boss, 2},  {SpiralStream05, bosses::Scene2Boss, 3},
-      {SpiralStream04, bosses::Scene2Boss, 4},  {SpiralStream06, bosses::Scene2Boss, 5},
-      {SpiralStream07, bosses::Scene2Boss, 6},  {SpiralStream12, bosses::Scene2Boss, 11},
-      {SpiralStream13, bosses::Scene8Boss, 0},  {SpiralStream17, bosses::Scene8Boss, 4},
+      {SpiralStream01, bosses::Scene2Boss, 0}, {SpiralStream02, bosses::Scene2Boss, 1},
+      {SpiralStream03, bosses::Scene2Boss, 2}, {SpiralStream05, bosses::Scene2Boss, 3},
+      {SpiralStream04, bosses::Scene2Boss, 4}, {SpiralStream06, bosses::Scene2Boss, 5},
+      {SpiralStream07, bosses::Scene2Boss, 6}, {SpiralStream12, bosses::Scene2Boss, 11},
+      {SpiralStream13, bosses::Scene8Boss, 0}, {SpiralStream17, bosses::Scene8Boss, 4},
       {SpiralStream22, bosses::Scene8Boss, 9},
   };
   for (const Case& c : cases) {
@@ -151,13 +152,11 @@ TEST_F(SpiralStreamTest, HeadingsMirrorSidewaysAndFallAlike) {
     int k;
     float dx, dy;
   } cases[] = {
-      {SpiralStream01, 0, -1.71875f, 0.0f},  // sigma -1: left
-      {SpiralStream02, 0, 1.71875f, 0.0f},   // sigma +1: right
-      {SpiralStream01, 9, 0.0f, 1.71875f},   // 90 degrees: down for both
-      {SpiralStream02, 9, 0.0f, 1.71875f},
-      {SpiralStream01, 27, 0.0f, -1.71875f},  // up for both
-      {SpiralStream02, 27, 0.0f, -1.71875f},
-      {SpiralStream01, 18, 1.71875f, 0.0f},  // 180 degrees: right for sigma -1
+      {SpiralStream01, 0, -1.71875f, 0.0f},                                          // sigma -1: left
+      {SpiralStream02, 0, 1.71875f, 0.0f},                                           // sigma +1: right
+      {SpiralStream01, 9, 0.0f, 1.71875f},                                           // 90 degrees: down for both
+      {SpiralStream02, 9, 0.0f, 1.71875f},   {SpiralStream01, 27, 0.0f, -1.71875f},  // up for both
+      {SpiralStream02, 27, 0.0f, -1.71875f}, {SpiralStream01, 18, 1.71875f, 0.0f},   // 180 degrees: right for sigma -1
       {SpiralStream02, 18, -1.71875f, 0.0f},
   };
   for (const Case& c : cases) {

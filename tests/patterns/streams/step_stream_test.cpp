@@ -1,13 +1,14 @@
 // Step streams: the emit keys, the whole-pixel paths through the step
 // tables, the freeing below the field, the ship test of the wiggle streams
 // and its absence in the curving streams.
+#include "patterns/streams/step_stream.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "bosses/boss_record.h"
-#include "patterns/streams/step_stream.h"
 #include "support/enemy_fixture.h"
 
 namespace {
@@ -39,9 +40,9 @@ TEST_F(StepStreamTest, EachStreamOwnsItsEmitCounter) {
     bosses::BossRecord& boss;
     int index;
   } cases[] = {
-      {WiggleStream01, bosses::Scene8Boss, 10},  {WiggleStream08, bosses::Scene8Boss, 17},
-      {CurvingStream01, bosses::Scene5Boss, 0},  {CurvingStream06, bosses::Scene5Boss, 5},
-      {CurvingStream07, bosses::Scene6Boss, 0},  {CurvingStream12, bosses::Scene6Boss, 5},
+      {WiggleStream01, bosses::Scene8Boss, 10}, {WiggleStream08, bosses::Scene8Boss, 17},
+      {CurvingStream01, bosses::Scene5Boss, 0}, {CurvingStream06, bosses::Scene5Boss, 5},
+      {CurvingStream07, bosses::Scene6Boss, 0}, {CurvingStream12, bosses::Scene6Boss, 5},
   };
   for (const Case& c : cases) {
     ResetWorld();
@@ -179,7 +180,9 @@ TEST_F(StepStreamTest, BulletPastTheLastWindowStillFallsOffTheField) {
     const StepStreamInstance& stream;
     float timer;
     int dx;
-  } cases[] = {{WiggleStream01, 280.0f, 9}, {WiggleStream08, 5000.0f, 3}, {CurvingStream05, 280.0f, 10},
+  } cases[] = {{WiggleStream01, 280.0f, 9},
+               {WiggleStream08, 5000.0f, 3},
+               {CurvingStream05, 280.0f, 10},
                {CurvingStream07, 250.0f, 3}};
   for (const Case& c : cases) {
     ResetWorld();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include "bosses/boss_record.h"
@@ -25,6 +26,12 @@ struct Window {
 
 class StreamPicturesTest : public EnemyTest {
  protected:
+  // The boss where its stage would show it, its attack timeline at the start.
+  static void PlaceBoss(bosses::BossRecord& boss, float x, float y) {
+    boss.X = x;
+    boss.Y = y;
+    boss.AttackCounter = 0;
+  }
   // Runs frames on from the boss's attack counter until it reaches `last`:
   // the windows' starts, then every Update and Draw; the picture shows the
   // last frame.
@@ -39,59 +46,68 @@ class StreamPicturesTest : public EnemyTest {
   }
 };
 
+using Frame = std::vector<std::function<void()>>;
+
+// Each instance's Update and then its Draw, in the order given.
 template <class Instance>
-std::function<void()> Both(const Instance& i) {
-  return [&i] {
-    i.Update(0);
-    i.Draw(0);
+void AddUpdateAndDraw(Frame& frame, std::initializer_list<const Instance*> instances) {
+  for (const Instance* i : instances)
+    frame.push_back([i] {
+      i->Update(0);
+      i->Draw(0);
+    });
+}
+
+// The step streams of one boss start together in the same windows.
+std::function<void()> EmitAll(std::initializer_list<const StepStreamInstance*> streams) {
+  return [list = std::vector<const StepStreamInstance*>(streams)] {
+    for (const StepStreamInstance* s : list) s->Emit();
   };
 }
 
+std::function<void()> Emit(const SpiralStreamInstance& s) {
+  return [&s] { s.Emit(0); };
+}
+
+std::function<void()> Fire(const CurvingChainInstance& c) {
+  return [&c] { c.Fire(0); };
+}
+
 TEST_F(StreamPicturesTest, Scene2BossSpirals) {
-  bosses::Scene2Boss.X = 190.0f;
-  bosses::Scene2Boss.Y = 20.0f;
-  bosses::Scene2Boss.AttackCounter = 0;
-  const SpiralStreamInstance* order[] = {&SpiralStream01, &SpiralStream02, &SpiralStream03, &SpiralStream05,
-                                         &SpiralStream04, &SpiralStream06, &SpiralStream07, &SpiralStream08,
-                                         &SpiralStream09, &SpiralStream10, &SpiralStream11, &SpiralStream12};
-  std::vector<std::function<void()>> frame;
-  for (const SpiralStreamInstance* s : order) frame.push_back(Both(*s));
-  auto emit = [](const SpiralStreamInstance& s) { return [&s] { s.Emit(0); }; };
+  PlaceBoss(bosses::Scene2Boss, 190.0f, 20.0f);
+  Frame frame;
+  AddUpdateAndDraw(
+      frame, {&SpiralStream01, &SpiralStream02, &SpiralStream03, &SpiralStream05, &SpiralStream04, &SpiralStream06,
+              &SpiralStream07, &SpiralStream08, &SpiralStream09, &SpiralStream10, &SpiralStream11, &SpiralStream12});
   Run(bosses::Scene2Boss, 2300,
-      {{1400, 4300, emit(SpiralStream01)}, {1400, 4300, emit(SpiralStream02)}, {0, 3000, emit(SpiralStream03)},
-       {0, 3000, emit(SpiralStream05)}, {2000, 4300, emit(SpiralStream04)}, {2000, 4300, emit(SpiralStream06)}},
+      {{1400, 4300, Emit(SpiralStream01)},
+       {1400, 4300, Emit(SpiralStream02)},
+       {0, 3000, Emit(SpiralStream03)},
+       {0, 3000, Emit(SpiralStream05)},
+       {2000, 4300, Emit(SpiralStream04)},
+       {2000, 4300, Emit(SpiralStream06)}},
       frame);
   Picture("streams_scene2_spirals");
   EXPECT_GT(Lit(180, 0, 440, 600), 2000);
 }
 
 TEST_F(StreamPicturesTest, Scene8BossSpiralsAndWiggles) {
-  bosses::Scene8Boss.X = 180.0f;
-  bosses::Scene8Boss.Y = 20.0f;
-  bosses::Scene8Boss.AttackCounter = 0;
-  std::vector<std::function<void()>> frame;
-  for (const SpiralStreamInstance* s :
-       {&SpiralStream13, &SpiralStream14, &SpiralStream15, &SpiralStream16, &SpiralStream17, &SpiralStream18,
-        &SpiralStream19, &SpiralStream20, &SpiralStream21, &SpiralStream22})
-    frame.push_back(Both(*s));
-  for (const StepStreamInstance* s : {&WiggleStream01, &WiggleStream02, &WiggleStream03, &WiggleStream04,
-                                      &WiggleStream05, &WiggleStream06, &WiggleStream07, &WiggleStream08})
-    frame.push_back(Both(*s));
-  auto emit = [](const SpiralStreamInstance& s) { return [&s] { s.Emit(0); }; };
-  auto wiggles = [] {
-    for (const StepStreamInstance* s : {&WiggleStream01, &WiggleStream02, &WiggleStream03, &WiggleStream04,
-                                        &WiggleStream05, &WiggleStream06, &WiggleStream07, &WiggleStream08})
-      s->Emit();
-  };
+  PlaceBoss(bosses::Scene8Boss, 180.0f, 20.0f);
+  Frame frame;
+  AddUpdateAndDraw(frame, {&SpiralStream13, &SpiralStream14, &SpiralStream15, &SpiralStream16, &SpiralStream17,
+                           &SpiralStream18, &SpiralStream19, &SpiralStream20, &SpiralStream21, &SpiralStream22});
+  AddUpdateAndDraw(frame, {&WiggleStream01, &WiggleStream02, &WiggleStream03, &WiggleStream04, &WiggleStream05,
+                           &WiggleStream06, &WiggleStream07, &WiggleStream08});
+  const auto wiggles = EmitAll({&WiggleStream01, &WiggleStream02, &WiggleStream03, &WiggleStream04, &WiggleStream05,
+                                &WiggleStream06, &WiggleStream07, &WiggleStream08});
   // Difficulty 1's windows.
   std::vector<Window> windows = {{0, 400, wiggles}, {2350, 2800, wiggles}};
   for (const SpiralStreamInstance* s : {&SpiralStream13, &SpiralStream14, &SpiralStream15, &SpiralStream16})
-    windows.push_back({1500, 2500, emit(*s)});
-  for (const SpiralStreamInstance* s : {&SpiralStream17, &SpiralStream18})
-    windows.push_back({5, 500, emit(*s)});
+    windows.push_back({1500, 2500, Emit(*s)});
+  for (const SpiralStreamInstance* s : {&SpiralStream17, &SpiralStream18}) windows.push_back({5, 500, Emit(*s)});
   for (const SpiralStreamInstance* s : {&SpiralStream17, &SpiralStream18, &SpiralStream19, &SpiralStream20})
-    windows.push_back({2000, 2500, emit(*s)});
-  for (const SpiralStreamInstance* s : {&SpiralStream21, &SpiralStream22}) windows.push_back({2510, 3000, emit(*s)});
+    windows.push_back({2000, 2500, Emit(*s)});
+  for (const SpiralStreamInstance* s : {&SpiralStream21, &SpiralStream22}) windows.push_back({2510, 3000, Emit(*s)});
 
   Run(bosses::Scene8Boss, 300, windows, frame);
   Picture("streams_scene8_opening");
@@ -105,24 +121,20 @@ TEST_F(StreamPicturesTest, Scene8BossSpiralsAndWiggles) {
 }
 
 TEST_F(StreamPicturesTest, Scene5BossCurvingStreamsAndChains) {
-  bosses::Scene5Boss.X = 200.0f;
-  bosses::Scene5Boss.Y = 20.0f;
-  bosses::Scene5Boss.AttackCounter = 0;
-  std::vector<std::function<void()>> frame;
-  for (const StepStreamInstance* s : {&CurvingStream01, &CurvingStream02, &CurvingStream03, &CurvingStream04,
-                                      &CurvingStream05, &CurvingStream06})
-    frame.push_back(Both(*s));
-  for (const CurvingChainInstance* c : {&CurvingChain01, &CurvingChain02, &CurvingChain03, &CurvingChain04})
-    frame.push_back(Both(*c));
-  auto fire = [](const CurvingChainInstance& c) { return [&c] { c.Fire(0); }; };
-  auto streams = [] {
-    for (const StepStreamInstance* s : {&CurvingStream01, &CurvingStream02, &CurvingStream03, &CurvingStream04,
-                                        &CurvingStream05, &CurvingStream06})
-      s->Emit();
-  };
-  const std::vector<Window> windows = {{600, 750, fire(CurvingChain01)}, {1250, 1500, fire(CurvingChain01)}, {600, 750, fire(CurvingChain02)},
-       {1250, 1500, fire(CurvingChain02)}, {1250, 1500, fire(CurvingChain03)}, {1250, 1500, fire(CurvingChain04)},
-       {1510, 1900, streams}};
+  PlaceBoss(bosses::Scene5Boss, 200.0f, 20.0f);
+  Frame frame;
+  AddUpdateAndDraw(frame, {&CurvingStream01, &CurvingStream02, &CurvingStream03, &CurvingStream04, &CurvingStream05,
+                           &CurvingStream06});
+  AddUpdateAndDraw(frame, {&CurvingChain01, &CurvingChain02, &CurvingChain03, &CurvingChain04});
+  const std::vector<Window> windows = {{600, 750, Fire(CurvingChain01)},
+                                       {1250, 1500, Fire(CurvingChain01)},
+                                       {600, 750, Fire(CurvingChain02)},
+                                       {1250, 1500, Fire(CurvingChain02)},
+                                       {1250, 1500, Fire(CurvingChain03)},
+                                       {1250, 1500, Fire(CurvingChain04)},
+                                       {1510, 1900,
+                                        EmitAll({&CurvingStream01, &CurvingStream02, &CurvingStream03, &CurvingStream04,
+                                                 &CurvingStream05, &CurvingStream06})}};
   Run(bosses::Scene5Boss, 1400, windows, frame);
   Picture("streams_scene5_chains");
   EXPECT_GT(Lit(180, 0, 440, 600), 1500);
