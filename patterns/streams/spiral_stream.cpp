@@ -1,6 +1,8 @@
 #include "patterns/streams/spiral_stream.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "engine/random.h"
 #include "engine/whole.h"
@@ -62,7 +64,7 @@ void SpiralStreamInstance::Spawn(int slot, int k) const {
   b.X = row.Boss->X + row.GunX;
   b.Y = row.Boss->Y + row.GunY;
   b.Speed = Tiered(row) ? row.Speed + 10.0f * static_cast<float>(slot / 36) : row.Speed;
-  b.Heading = static_cast<float>(row.Sign * k * 2 * Pi / 36);
+  b.Heading = static_cast<float>(row.Sign * static_cast<double>(k) * 2 * Pi / 36);
 }
 
 void SpiralStreamInstance::Update(int) const {
@@ -90,7 +92,9 @@ void SpiralStreamInstance::Draw(int) const {
     } else {
       // The float heading times 180/pi in double, truncated before it is
       // taken from 360: many 10-degree steps come out one degree short.
-      b.Degrees = static_cast<int>(elDraw::Whole(b.Heading * enemies::DegreesPerRadian));
+      // Far beyond any real heading the value saturates, well inside int.
+      constexpr int64_t limit = 1 << 28;
+      b.Degrees = static_cast<int>(std::clamp(elDraw::Whole(b.Heading * enemies::DegreesPerRadian), -limit, limit));
       const int angle = row.Sign < 0 ? -b.Degrees : 360 - b.Degrees;
       enemies::DrawCellRotated(b.X, b.Y, 0, 0, angle, *row.Picture, cell);
     }
