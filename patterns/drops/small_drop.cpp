@@ -43,6 +43,12 @@ void SmallDropInstance::Draw(int) const {
   }
 }
 
+bool InScene5SmallDropWindow(float hitPoints) {
+  for (const HitPointWindow& w : Scene5SmallDropHitPoints)
+    if (w.Low <= hitPoints && hitPoints <= w.High) return true;
+  return false;
+}
+
 void SmallDropInstance::Reset() const { ResetDropSlots(Slots, Row.Slots); }
 
 }  // namespace patterns

@@ -102,6 +102,15 @@ static_assert(SmallDropCount == 60);
 
 inline DropSlot SmallDropTables[SmallDropCount][SmallDropMaxSlots];
 
+// The scene-5 boss drops its set of nine (SmallDrop16 to SmallDrop24) on
+// thresholds of its hit points rather than of its attack counter: on every
+// frame whose hit points lie in one of these ranges, both ends included.
+struct HitPointWindow {
+  float Low, High;
+};
+inline constexpr HitPointWindow Scene5SmallDropHitPoints[] = {{740.0f, 770.0f}, {460.0f, 490.0f}, {60.0f, 90.0f}};
+bool InScene5SmallDropWindow(float hitPoints);
+
 inline constexpr SmallDropInstance SmallDrop01{SmallDropRows[0], SmallDropTables[0]};
 inline constexpr SmallDropInstance SmallDrop02{SmallDropRows[1], SmallDropTables[1]};
 inline constexpr SmallDropInstance SmallDrop03{SmallDropRows[2], SmallDropTables[2]};
