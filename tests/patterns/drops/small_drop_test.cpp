@@ -150,12 +150,6 @@ TEST_F(SmallDropTest, AnimatedSetsCountDrawsOverSixteenFrames) {
   EXPECT_EQ(SmallDrop25.Slots[0].Frame, fixed);
 }
 
-}  // namespace
-
-namespace {
-
-using namespace patterns;
-
 TEST_F(SmallDropTest, TheScene5BossDropsAtThresholdsOfItsHitPoints) {
   bosses::Scene5Boss.X = 0.0f;
   bosses::Scene5Boss.Y = 0.0f;
