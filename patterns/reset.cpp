@@ -1,5 +1,6 @@
 #include "patterns/reset.h"
 
+#include "patterns/drops/drop_reset.h"
 #include "patterns/streams/curving_chain.h"
 #include "patterns/streams/spiral_stream.h"
 #include "patterns/streams/step_stream.h"
@@ -7,8 +8,9 @@
 namespace patterns {
 
 void ResetPatternTables() {
-  // Each drop and stream kind's tables join here, boss by boss (scenes 2, 4,
-  // 8, 5, 6, 7, 3, 9), in the order their random start values are drawn.
+  ResetDropTables();
+  // The streams boss by boss (scenes 2, 4, 8, 5, 6, 7, 3, 9), in the order
+  // their random start values are drawn.
   ResetScene2SpiralStreams();
   ResetWiggleStreams();
   ResetScene8SpiralStreams();
