@@ -10,6 +10,7 @@
 
 #include "bosses/boss.h"
 #include "bosses/boss_aimed_shot.h"
+#include "engine/draw_object.h"
 #include "engine/music.h"
 #include "engine/present.h"
 #include "engine/system.h"
@@ -223,6 +224,8 @@ TEST_F(BossTest, DeathFromLastHitPointToTheNextScene) {
   ASSERT_EQ(elMusic::MusicOpenFlag, 1);
   Frames(900, [] { Scene2BossOps.Move(); });  // settled at (180, 0)
   Scene2Boss.BossHitPoints = 0.0f;
+  elDraw::Clear();
+  elDraw::CaptureScreen(elDraw::ScreenSprite, 0, 0, 800, 600);  // black until the stage ends
   // State the resets must undo.
   stage::StageProgress = 5000.0f;
   player::PlayerAliveFlag = 0;
@@ -263,6 +266,11 @@ TEST_F(BossTest, DeathFromLastHitPointToTheNextScene) {
   EXPECT_EQ(elDraw::TransitionDuration, 30);
   EXPECT_EQ(elDraw::TransitionCounter, 30);
   EXPECT_EQ(elDraw::TransitionState, -1);
+  // The picture that dissolves over the next scene is this frame's: the body
+  // under its explosions.
+  int captured = 0;
+  for (uint16_t p : testing_support::PicturePixels(elDraw::ScreenSprite, 180, 0, 440, 360)) captured += p != 0;
+  EXPECT_GT(captured, 440 * 360 / 4);
   // The objects' reset and the bosses' reset both ran.
   EXPECT_EQ(stage::StageProgress, 0.0f);
   EXPECT_EQ(player::PlayerAliveFlag, 1);
