@@ -75,7 +75,7 @@ TEST_F(ArmTest, FallingArmBoxesAndTheArmsThatLeaveTheShipAlive) {
       {&FallingArm11, 0.0f, 0.0f, false},      {&FallingArm15, 0.0f, 0.0f, false},
   };
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     c.arm->Row.Boss->X = 0.0f;
     c.arm->Row.Boss->Y = 0.0f;
     for (int call = 0; call < 10; ++call) c.arm->Fire();
@@ -160,14 +160,14 @@ TEST_F(ArmStrikeTest, TheShipIsTestedOnlyWhenTheArmStrikes) {
   } cases[] = {{-60, -220, true},   {30, 30, true},  {-60.5f, 0, false},
                {30.5f, 0, false},   {0, -220.5f, false}, {0, 30.5f, false}};
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     ArmStrike01.Strike->Frame = 0;
     PlaceShip(36.0f - c.ddx, 205.0f - c.ddy);
     ArmStrike01.Spawn();
     EXPECT_EQ(player::PlayerAliveFlag, c.hit ? 0 : 1) << c.ddx << ", " << c.ddy;
   }
   // A ship that moves into the arm while it shows cells 2 and 3 is spared.
-  ResetWorld();
+  ResetWorldKeepingBosses();
   ArmStrike01.Strike->Frame = 0;
   ArmStrike01.Spawn();
   ArmStrike01.Draw();

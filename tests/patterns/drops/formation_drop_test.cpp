@@ -77,7 +77,7 @@ TEST_F(FormationDropTest, ArcsStartBelowTheBossAndFanOut) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ResetWorld();
+    ResetWorldKeepingBosses();
     Place(*c.boss, c.bossX, c.bossY);
     for (int call = 0; call < c.fires; ++call) c.f->Fire();
     const DropSlot* g = c.f->Slots + c.group * c.f->Row.GroupSize;
@@ -107,7 +107,7 @@ TEST_F(FormationDropTest, SchedulesOverTheAttackCycles) {
       {&FormationDrop37, 151, {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}}},
   };
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     Place(*c.f->Row.Boss, 100, 0);
     for (size_t w = 0; w < c.groupsPerWindow.size(); ++w) {
       std::vector<int> started;
@@ -121,7 +121,7 @@ TEST_F(FormationDropTest, SchedulesOverTheAttackCycles) {
   }
   // FormationDrop37: group g starts at the 10th, 20th ... call of the first
   // window, which closes with the timers at 1; the next starts group 0 at its 9th.
-  ResetWorld();
+  ResetWorldKeepingBosses();
   std::vector<int> calls;
   for (int call = 1; call <= 151; ++call)
     if (!FireAndSeeStarts(FormationDrop37).empty()) calls.push_back(call);
@@ -183,7 +183,7 @@ TEST_F(FormationDropTest, ParkedMembersDriftAndMembersOutOfTheFieldFallOn) {
   EXPECT_EQ(Lit(0, 0, 800, 600), 0);
 
   // A member drifted beyond x 620 is still in flight and still tested.
-  ResetWorld();
+  ResetWorldKeepingBosses();
   Place(bosses::Scene2Boss, 400, 0);
   for (int call = 0; call < 60; ++call) FormationDrop01.Fire();
   Frames(200, [] { FormationDrop01.Update(); });
@@ -224,7 +224,7 @@ TEST_F(FormationDropTest, ShipBoxEdges) {
       {&FormationDrop03, -10.0f, 0.0f, true},  {&FormationDrop03, -10.5f, 0.0f, false},
   };
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     Place(*c.f->Row.Boss, 100, 0);
     c.f->Spawn(0, 0);
     PlaceShip(c.f->Slots[0].X - c.ddx, c.f->Slots[0].Y - c.ddy);
@@ -248,7 +248,7 @@ TEST_F(FormationDropTest, MemberCellsAndTheirOrder) {
   EXPECT_EQ(drawn, BackBufferPixels(300, 280, 100, 80));
   EXPECT_GT(Lit(350, 300, 40, 40), 0);
 
-  ResetWorld();
+  ResetWorldKeepingBosses();
   Place(bosses::Scene3Boss, 0, 0);
   FormationDrop26.Spawn(7, 5);
   Frames(1, [] { FormationDrop26.Draw(); });

@@ -40,7 +40,7 @@ TEST_F(LightningChainTest, HeadingsAroundTheGun) {
       {400, 125, o},                                  // level, to the right
   };
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     PlaceShip(c.shipX, c.shipY);
     LightningChain01.Spawn();
     for (int k = 0; k < ChainNodes; ++k) {
@@ -82,7 +82,7 @@ TEST_F(LightningChainTest, TheTailEndsTheChainPastTheScreenEdges) {
   } cases[] = {{800.0f, 300.0f, true}, {800.01f, 300.0f, false}, {-20.0f, 300.0f, true}, {-20.01f, 300.0f, false},
                {400.0f, 600.0f, true}, {400.0f, 600.01f, false}, {400.0f, -20.0f, true}, {400.0f, -20.01f, false}};
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     LightningChain02.Spawn();
     LightningChain02.Nodes[0].X = c.x;
     LightningChain02.Nodes[0].Y = c.y;

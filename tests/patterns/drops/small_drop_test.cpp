@@ -53,7 +53,7 @@ TEST_F(SmallDropTest, TheFirstUpdateSpreadsTheSet) {
       {&SmallDrop08, 232, 200, {-34, 34, -60, 60}, 105},
   };
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     c.d->Row.Boss->X = 0.0f;
     c.d->Row.Boss->Y = 0.0f;
     c.d->Spawn();
@@ -77,7 +77,7 @@ TEST_F(SmallDropTest, EachSlotIsTestedAfterTheDriftPassesSoFar) {
     bool hit;
   } cases[] = {{204.5f - 14.0f, true}, {197.0f - 30.0f, false}, {227.0f - 30.0f, true}, {227.0f - 30.5f, false}};
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     SmallDrop16.Spawn();
     PlaceShip(c.shipX, 270.0f - 27.0f);
     elSystem::FrameStep = 0.5f;
@@ -101,7 +101,7 @@ TEST_F(SmallDropTest, OneSecondLaterAndOutOfTheField) {
 
   // Drifted out of the field sideways: still in flight until y passes 600.
   bosses::Scene3Boss.X = 400.0f;
-  ResetWorld();
+  ResetWorldKeepingBosses();
   bosses::Scene3Boss.X = 400.0f;
   bosses::Scene3Boss.Y = 0.0f;
   SmallDrop51.Spawn();

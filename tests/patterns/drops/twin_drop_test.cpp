@@ -172,7 +172,7 @@ TEST_F(TwinDropTest, ShipBoxEdgesAndTheBottomEdge) {
       {&TwinDrop14, 20.0f, 20.0f, true},  {&TwinDrop14, 20.5f, 10.0f, false},  {&TwinDrop14, 10.0f, 20.5f, false},
   };
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     for (int call = 0; call < 10; ++call) c.t->Fire();
     PlaceShip(c.t->Slots[0].X - c.ddx, c.t->Slots[0].Y - c.ddy);
     elSystem::FrameStep = 0.0f;
@@ -181,7 +181,7 @@ TEST_F(TwinDropTest, ShipBoxEdgesAndTheBottomEdge) {
     EXPECT_EQ(c.t->Slots[0].Active, 1);  // a touch leaves the bullet in flight
   }
   // Past 600 the bullet is parked first and so cannot touch a ship there.
-  ResetWorld();
+  ResetWorldKeepingBosses();
   for (int call = 0; call < 10; ++call) TwinDrop05.Fire();
   TwinDrop05.Slots[0].Y = 600.1f;
   PlaceShip(TwinDrop05.Slots[0].X, 590.0f);

@@ -46,7 +46,7 @@ TEST_F(CurvingChainTest, FirstMoveLaysTheSegmentsOnOneLine) {
     int sign;
   } cases[] = {{CurvingChain01, 305, 80, -1}, {CurvingChain02, 305, 80, +1}, {CurvingChain04, 345, 70, +1}};
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     c.chain.Fire(0);
     EXPECT_EQ(ActiveCount(c.chain), 7);
     elSystem::FrameStep = 1.0f / 60.0f;
@@ -72,7 +72,7 @@ TEST_F(CurvingChainTest, BendsPerCallForTheFirstSeventeenTimerUnitsThenFliesStra
       {CurvingChain04, 1.0f / 30.0f, 25, 320, +1},  // half the bend at half the rate
   };
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     c.chain.Fire(0);
     for (int i = 0; i < 80; ++i) {
       elSystem::FrameStep = c.frameStep;
@@ -107,7 +107,7 @@ TEST_F(CurvingChainTest, DriftStartsOnTheSecondMove) {
   } cases[] = {{CurvingChain05, -0.25f, -0.25f, 0.40625f, 0.40625f},
                {CurvingChain06, 0.25f, -0.25f, -0.40625f, 0.40625f}};
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     bosses::Scene6Boss.X = 100.0f;
     bosses::Scene6Boss.Y = 50.0f;
     c.chain.Fire(0);
@@ -145,7 +145,7 @@ TEST_F(CurvingChainTest, TailLeavingTheScreenEndsTheWholeChainWhereItStands) {
   } cases[] = {{800.0f, 300.0f, true}, {800.5f, 300.0f, false}, {-30.0f, 300.0f, true}, {-30.5f, 300.0f, false},
                {300.0f, 600.0f, true}, {300.0f, 600.5f, false}, {300.0f, -30.0f, true}, {300.0f, -30.5f, false}};
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     bosses::Scene5Boss.X = 100.0f;
     bosses::Scene5Boss.Y = 50.0f;
     CurvingChain01.Fire(0);
@@ -177,7 +177,7 @@ TEST_F(CurvingChainTest, ShipBox) {
     bool hit;
   } cases[] = {{0, 10, true}, {30, 30, true}, {-0.5f, 20, false}, {15, 9.5f, false}};
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     PlaceShip(300.0f, 400.0f);
     CurvingChain03.Fire(0);
     for (int k = 0; k < 7; ++k) CurvingChain03.segments[k].Speed = 0.0f;
@@ -194,7 +194,7 @@ TEST_F(CurvingChainTest, StartHeadingIsDrawnAt36And323) {
     int angle, notAngle;
   } cases[] = {{CurvingChain01, 36, 35}, {CurvingChain02, 323, 324}};
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     bosses::Scene5Boss.X = 100.0f;
     bosses::Scene5Boss.Y = 50.0f;
     c.chain.Fire(0);

@@ -52,7 +52,7 @@ TEST_F(SpiralStreamTest, EachStreamOwnsItsEmitCounter) {
       {SpiralStream22, bosses::Scene8Boss, 9},
   };
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     c.stream.Emit(0);
     for (int i = 0; i < bosses::MaxEmitCounters; ++i) {
       EXPECT_EQ(bosses::Scene2Boss.EmitCounter[i], &c.boss == &bosses::Scene2Boss && i == c.index ? 1 : 0) << i;
@@ -160,7 +160,7 @@ TEST_F(SpiralStreamTest, HeadingsMirrorSidewaysAndFallAlike) {
       {SpiralStream02, 18, -1.71875f, 0.0f},
   };
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     bosses::Scene2Boss.X = 100.0f;
     bosses::Scene2Boss.Y = 50.0f;
     c.stream.Spawn(3, c.k);
@@ -201,7 +201,7 @@ TEST_F(SpiralStreamTest, BoundsAreInclusive) {
       {SpiralStream07, 107, 300.0f, 480.5f, false},
   };
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     c.stream.Spawn(c.slot, 0);
     StreamSlot& b = c.stream.slots[c.slot];
     b.Speed = 0.0f;
@@ -278,7 +278,7 @@ TEST_F(SpiralStreamTest, NeedleIsDrawnAtTheTruncatedAngle) {
   } cases[] = {{SpiralStream18, 1, 351}, {SpiralStream17, 1, 9},   {SpiralStream18, 3, 330},
                {SpiralStream17, 3, 30},  {SpiralStream18, 35, 10}, {SpiralStream17, 35, 350}};
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     bosses::Scene8Boss.X = 100.0f;
     bosses::Scene8Boss.Y = 50.0f;
     c.stream.Spawn(c.k, c.k);

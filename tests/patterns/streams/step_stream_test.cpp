@@ -45,7 +45,7 @@ TEST_F(StepStreamTest, EachStreamOwnsItsEmitCounter) {
       {CurvingStream07, bosses::Scene6Boss, 0}, {CurvingStream12, bosses::Scene6Boss, 5},
   };
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     c.stream.Emit();
     for (bosses::BossRecord* b : {&bosses::Scene5Boss, &bosses::Scene6Boss, &bosses::Scene8Boss})
       for (int i = 0; i < bosses::MaxEmitCounters; ++i)
@@ -59,7 +59,7 @@ TEST_F(StepStreamTest, KeysEveryThirdOrSecondCallAndOneLeftOutPerCycle) {
     int spacing, cycle;
   } cases[] = {{WiggleStream01, 3, 150}, {WiggleStream07, 2, 100}, {CurvingStream09, 3, 150}};
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     const std::vector<int> started = Started(c.stream, c.cycle);
     for (int call = 1; call <= c.cycle; ++call) {
       const int expected = call % c.spacing == 0 && call < c.cycle ? call / c.spacing : -1;
@@ -122,7 +122,7 @@ TEST_F(StepStreamTest, WholePixelPathThroughTheWindows) {
       {CurvingStream02, bosses::Scene5Boss, 28, 607, 242},
   };
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     c.boss.X = 170.9f;
     c.boss.Y = -12.7f;
     if (&c.boss == &bosses::Scene5Boss) {
@@ -142,7 +142,7 @@ TEST_F(StepStreamTest, WindowEdgesOnTheTimer) {
     int dx, dy;
   } cases[] = {{2.6875f, -4, 6}, {3.1875f, 0, 0}, {3.6875f, -3, 6}};
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     bosses::Scene8Boss.X = 100.0f;
     bosses::Scene8Boss.Y = 100.0f;
     WiggleStream01.Spawn(2);
@@ -159,7 +159,7 @@ TEST_F(StepStreamTest, FreedBelowTheFieldWhereItStops) {
     bool kept;
   } cases[] = {{594, true}, {595, false}};
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     WiggleStream05.Spawn(3);
     WiggleStream05.slots[3].X = 250;
     WiggleStream05.slots[3].Y = c.y;
@@ -185,7 +185,7 @@ TEST_F(StepStreamTest, BulletPastTheLastWindowStillFallsOffTheField) {
                {CurvingStream05, 280.0f, 10},
                {CurvingStream07, 250.0f, 3}};
   for (const Case& c : cases) {
-    ResetWorld();
+    ResetWorldKeepingBosses();
     c.stream.Spawn(4);
     c.stream.slots[4].X = 300;
     c.stream.slots[4].Y = 300;
@@ -201,7 +201,7 @@ TEST_F(StepStreamTest, BulletPastTheLastWindowStillFallsOffTheField) {
     EXPECT_EQ(c.stream.slots[4].Y, 606);
   }
   // One frame of 20 s puts a fresh bullet's timer at 400 at once.
-  ResetWorld();
+  ResetWorldKeepingBosses();
   WiggleStream03.Spawn(1);
   WiggleStream03.slots[1].Y = 590;
   elSystem::FrameStep = 20.0f;
@@ -229,12 +229,12 @@ TEST_F(StepStreamTest, WiggleStreamsTestEverySlotCurvingStreamsNone) {
     WiggleStream04.slots[6].Active = 0;
   }
   // Slot 0 is never started but is tested where the reset left it.
-  ResetWorld();
+  ResetWorldKeepingBosses();
   PlaceShip(-520.0f, 475.0f);
   Frames(1, [] { WiggleStream06.Update(0); });
   EXPECT_EQ(player::PlayerAliveFlag, 0);
   // A curving stream bullet on the ship leaves it alone.
-  ResetWorld();
+  ResetWorldKeepingBosses();
   PlaceShip(300.0f, 400.0f);
   CurvingStream11.Spawn(2);
   CurvingStream11.slots[2].X = 326;  // (-6, 0) onto (320, 420)
