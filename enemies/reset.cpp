@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "enemies/crossing_spinner.h"
+#include "enemies/diagonal_large_craft.h"
 #include "enemies/flame_faller.h"
+#include "enemies/rising_lock_target.h"
 #include "enemies/side_glider.h"
 
 namespace enemies {
@@ -25,12 +27,16 @@ void ResetSmallFry() {
   // drawn: each craft followed by the shots it carries. The lock-on records
   // draw nothing and are reset with their craft.
   FlameFaller01.Reset();
+  RisingLockTarget01.Reset();
+  RisingLockTarget02.Reset();
   FlameFaller02.Reset();
   CrossingSpinner01.Reset();
   CrossingSpinner02.Reset();
   FlameFaller03.Reset();
   SideGlider01.Reset();
   SideGlider02.Reset();
+  DiagonalLargeCraft01.Reset();
+  DiagonalLargeCraft02.Reset();
 }
 
 }  // namespace enemies
