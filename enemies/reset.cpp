@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "enemies/crossing_spinner.h"
+#include "enemies/diagonal_diver.h"
 #include "enemies/diagonal_large_craft.h"
 #include "enemies/flame_faller.h"
 #include "enemies/rising_lock_target.h"
 #include "enemies/side_glider.h"
+#include "enemies/timed_diagonal_diver.h"
 
 namespace enemies {
 
@@ -37,6 +39,12 @@ void ResetSmallFry() {
   SideGlider02.Reset();
   DiagonalLargeCraft01.Reset();
   DiagonalLargeCraft02.Reset();
+  DiagonalDiver01.Reset();
+  DiagonalDiver02.Reset();
+  TimedDiagonalDiver01.Reset();
+  DiagonalDiver03.Reset();
+  DiagonalDiver04.Reset();
+  TimedDiagonalDiver02.Reset();
 }
 
 }  // namespace enemies

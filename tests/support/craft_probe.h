@@ -24,7 +24,7 @@ CraftProbe Probe(std::string name, const Instance& craft, std::span<enemies::Loc
   return CraftProbe{std::move(name),
                     craft.Slots,
                     locks,
-                    [&craft] { craft.Spawn(); },
+                    [&craft] { craft.Spawn(0); },
                     [&craft] { craft.Move(); },
                     [&craft] { craft.Draw(); },
                     [&craft](int i) { craft.Hit(i); }};
