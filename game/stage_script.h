@@ -42,6 +42,35 @@ struct Window {
   float lo, hi;
 };
 
+// An instance's operation as a Call: `Fire<AimedFan01>`, `Move<FlameFaller01>`.
+// Each calls the named instance's operation with the scene's parameter left
+// at its default (0).
+template <const auto& I>
+void Spawn() { I.Spawn(); }
+template <const auto& I>
+void Fire() { I.Fire(); }
+template <const auto& I>
+void Emit() { I.Emit(); }
+template <const auto& I>
+void Move() { I.Move(); }
+template <const auto& I>
+void Draw() { I.Draw(); }
+template <const auto& I>
+void Update() { I.Update(); }
+template <const auto& I>
+void Death() { I.Death(); }
+// The craft's pair (Move, then Draw) and the bullets' (Update, then Draw).
+template <const auto& I>
+void MoveDraw() {
+  I.Move();
+  I.Draw();
+}
+template <const auto& I>
+void UpdateDraw() {
+  I.Update();
+  I.Draw();
+}
+
 // The power-up windows of every stage but the first.
 inline constexpr Window StandardPowerUps[] = {{100, 150}, {300, 350}, {500, 550}, {800, 850}, {1000, 1050}};
 
