@@ -6,9 +6,11 @@
 #include "enemies/diagonal_diver.h"
 #include "enemies/diagonal_large_craft.h"
 #include "enemies/flame_faller.h"
+#include "enemies/lane_diver.h"
 #include "enemies/line_shot.h"
 #include "enemies/rising_lock_target.h"
 #include "enemies/side_glider.h"
+#include "enemies/spinning_faller.h"
 #include "enemies/straight_shot.h"
 #include "enemies/timed_diagonal_diver.h"
 
@@ -34,6 +36,11 @@ void ResetSmallFry() {
   ResetTogether(LineShot01);
   RisingLockTarget01.Reset();
   RisingLockTarget02.Reset();
+  LaneDiver01.Reset();
+  LaneDiver02.Reset();
+  SpinningFaller01.Reset();
+  SpinningFaller02.Reset();
+  SpinningFaller03.Reset();
   FlameFaller02.Reset();
   ResetTogether(LineShot02);
   ResetTogether(StraightShot01, StraightShot02, StraightShot03);
