@@ -1,15 +1,73 @@
 #include "enemies/reset.h"
 
+#include <algorithm>
+
+#include "enemies/crossing_spinner.h"
+#include "enemies/diagonal_diver.h"
+#include "enemies/diagonal_large_craft.h"
 #include "enemies/flame_faller.h"
+#include "enemies/line_shot.h"
+#include "enemies/rising_lock_target.h"
+#include "enemies/side_glider.h"
+#include "enemies/straight_shot.h"
+#include "enemies/timed_diagonal_diver.h"
 
 namespace enemies {
 
+namespace {
+
+// Shot tables reset together: slot i of each, in the order given, before
+// slot i + 1, which fixes the order of their random start frames.
+template <class... Shots>
+void ResetTogether(const Shots&... shots) {
+  const int n = std::max({shots.SlotCount()...});
+  for (int i = 0; i < n; ++i) (shots.ResetSlot(i), ...);
+}
+
+}  // namespace
+
 void ResetSmallFry() {
   // Each kind's table joins here, in the order its random start values are
-  // drawn.
+  // drawn: each craft followed by the shots it carries. The lock-on records
+  // draw nothing and are reset with their craft.
   FlameFaller01.Reset();
+  ResetTogether(LineShot01);
+  RisingLockTarget01.Reset();
+  RisingLockTarget02.Reset();
   FlameFaller02.Reset();
+  ResetTogether(LineShot02);
+  ResetTogether(StraightShot01, StraightShot02, StraightShot03);
+  CrossingSpinner01.Reset();
+  ResetTogether(StraightShot04, StraightShot05, StraightShot06);
+  CrossingSpinner02.Reset();
+  ResetTogether(StraightShot07, StraightShot08, StraightShot09);
   FlameFaller03.Reset();
+  ResetTogether(StraightShot10, StraightShot11, StraightShot12, StraightShot13, StraightShot14);
+  ResetTogether(LineShot03, LineShot04, LineShot05, LineShot06, LineShot07);
+  SideGlider01.Reset();
+  ResetTogether(StraightShot15, StraightShot16, StraightShot17);
+  SideGlider02.Reset();
+  ResetTogether(StraightShot18, StraightShot19, StraightShot20);
+  DiagonalLargeCraft01.Reset();
+  ResetTogether(StraightShot21, StraightShot22, StraightShot23, StraightShot24, StraightShot25);
+  DiagonalLargeCraft02.Reset();
+  ResetTogether(StraightShot26, StraightShot27, StraightShot28, StraightShot29, StraightShot30);
+  DiagonalDiver01.Reset();
+  ResetTogether(LineShot08);
+  ResetTogether(StraightShot31, StraightShot32, StraightShot33, StraightShot34, StraightShot35);
+  DiagonalDiver02.Reset();
+  ResetTogether(LineShot09);
+  ResetTogether(StraightShot36, StraightShot37, StraightShot38, StraightShot39, StraightShot40);
+  TimedDiagonalDiver01.Reset();
+  ResetTogether(StraightShot41, StraightShot42, StraightShot43, StraightShot44, StraightShot45);
+  DiagonalDiver03.Reset();
+  ResetTogether(LineShot10);
+  ResetTogether(StraightShot46, StraightShot47, StraightShot48, StraightShot49, StraightShot50);
+  DiagonalDiver04.Reset();
+  ResetTogether(LineShot11);
+  ResetTogether(StraightShot51, StraightShot52, StraightShot53, StraightShot54, StraightShot55);
+  TimedDiagonalDiver02.Reset();
+  ResetTogether(StraightShot56, StraightShot57, StraightShot58, StraightShot59, StraightShot60);
 }
 
 }  // namespace enemies
