@@ -3,12 +3,6 @@
 
 namespace stage {
 
-namespace {
-
-constexpr Window kPowerUps[] = {{100, 150}, {300, 350}, {500, 550}, {800, 850}, {1000, 1050}};
-
-}  // namespace
-
 const StageScript Scene8Script = {
     .music = "MIDI/KTSM5.MID",
     .musicOnFirstFrame = false,
@@ -25,7 +19,7 @@ const StageScript Scene8Script = {
              .attacks = {}},
     .early = {},
     .smallFry = {},
-    .powerUps = kPowerUps,
+    .powerUps = StandardPowerUps,
     .powerUpMovesFirst = false,
     .bullets = {},
     .sidePanels = false,

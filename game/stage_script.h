@@ -42,6 +42,9 @@ struct Window {
   float lo, hi;
 };
 
+// The power-up windows of every stage but the first.
+inline constexpr Window StandardPowerUps[] = {{100, 150}, {300, 350}, {500, 550}, {800, 850}, {1000, 1050}};
+
 // The boss of a stage and how its fight is timed.
 struct BossScript {
   bosses::BossRecord* record;

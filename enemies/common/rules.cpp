@@ -46,11 +46,13 @@ int Px(float v) {
   return static_cast<int>(w > limit ? limit : (w < -limit ? -limit : w));
 }
 
-int NeedleAngle(float heading) { return Px(static_cast<float>(360.0 - heading * DegreesPerRadian - 90.0)); }
+// The degrees are a double product (180 / pi is a double), truncated as such:
+// rounding it through a float first would turn 9.9999997 into 10.
+int NeedleAngle(float heading) { return elDraw::Whole<int>(360.0 - heading * DegreesPerRadian - 90.0); }
 
 int NeedleAngleWholeDegrees(float heading) { return 270 - WholeDegrees(heading); }
 
-int WholeDegrees(float heading) { return Px(static_cast<float>(heading * DegreesPerRadian)); }
+int WholeDegrees(float heading) { return elDraw::Whole<int>(heading * DegreesPerRadian); }
 
 float HeadedStepX(float heading, float speed) { return std::cos(heading) * speed * elSystem::FrameStep; }
 float HeadedStepY(float heading, float speed) { return std::sin(heading) * speed * elSystem::FrameStep; }

