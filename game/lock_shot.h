@@ -83,7 +83,6 @@ struct LockShotInstance {
 };
 
 extern const std::array<LockShotRow, 8> LockShotRows;
-extern const std::array<LockShotRow, 16> BossLockShotRows;
 
 inline std::array<LockShotRecord, 3> LockShot01Shots{};
 inline std::array<LockShotRecord, 3> LockShot02Shots{};

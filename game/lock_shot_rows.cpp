@@ -27,7 +27,7 @@ constexpr CraftTarget SpinningLockTargetPending{};
 
 }  // namespace
 
-const std::array<LockShotRow, 8> LockShotRows{{
+constinit const std::array<LockShotRow, 8> LockShotRows{{
     Drifting(TargetOf<enemies::RisingLockTarget01>(), {-1, -1, 1}),
     Drifting(TargetOf<enemies::RisingLockTarget02>(), {1, 1, -1}),
     Drifting(TargetOf<enemies::DiagonalDiver01>(), AllDrift(-1)),

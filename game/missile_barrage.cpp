@@ -12,7 +12,7 @@ namespace lockon {
 
 using enemies::Px;
 
-const std::array<MissileBarrageRow, 4> MissileBarrageRows{{
+constinit const std::array<MissileBarrageRow, 4> MissileBarrageRows{{
     {TargetOf<enemies::CrossingSpinner01>(), -1, true},
     {TargetOf<enemies::CrossingSpinner02>(), 1, false},
     {TargetOf<enemies::SideGlider01>(), -1, false},
