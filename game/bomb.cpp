@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "engine/draw_hw.h"
 #include "enemies/common/rules.h"
+#include "engine/draw_hw.h"
 #include "game/score.h"
 #include "game/shot_targets.h"
 #include "game/shots.h"
@@ -18,9 +18,9 @@ namespace bomb {
 namespace {
 
 constexpr int Rings = BombShardCount / ShardsPerRing;
-constexpr int RingInterval = 3;    // frames between two rings
-constexpr int SecondWave = 24;     // the rings start again from this frame
-constexpr int ShardOffset = 10;    // the shards start this far up and left of the ship
+constexpr int RingInterval = 3;  // frames between two rings
+constexpr int SecondWave = 24;   // the rings start again from this frame
+constexpr int ShardOffset = 10;  // the shards start this far up and left of the ship
 constexpr int ShardSize = 80;
 
 bool OffScreen(const BombShardRecord& s) { return s.X > 800 || s.X < -ShardSize || s.Y > 600 || s.Y < -ShardSize; }

@@ -15,7 +15,7 @@ struct BombShardRecord {
   int Speed = 0;
   int Active = 0;
   float AimX = 0.0f, AimY = 0.0f;  // used only at the start
-  float Heading = 0.0f;             // radians
+  float Heading = 0.0f;            // radians
 };
 
 constexpr int BombShardCount = 80;

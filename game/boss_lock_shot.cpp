@@ -42,10 +42,24 @@ struct BossSet {
 // The boss record is named on its own: the instance's row is not a constant.
 template <const BossInstance& B, bosses::BossRecord& R>
 constexpr LockShotRow BossShot(const BossSet& s) {
-  return LockShotRow{s.Locks,  [](int) { B.Hit(); }, &R, s.Damage,        s.Points300,
-                     s.Points, s.PlacesAll,          s.StartX,     10.0f,           {600.0f, 600.0f, 600.0f},
-                     s.StoresLaunchVector,           AllDrift(s.Drift), s.Drift != NoDrift ? BossDriftTime : 0.0f,
-                     1.0f,     0.8f,                 540.0f,       20.0f,           s.Looks};
+  return LockShotRow{s.Locks,
+                     [](int) { B.Hit(); },
+                     &R,
+                     s.Damage,
+                     s.Points300,
+                     s.Points,
+                     s.PlacesAll,
+                     s.StartX,
+                     10.0f,
+                     {600.0f, 600.0f, 600.0f},
+                     s.StoresLaunchVector,
+                     AllDrift(s.Drift),
+                     s.Drift != NoDrift ? BossDriftTime : 0.0f,
+                     1.0f,
+                     0.8f,
+                     540.0f,
+                     20.0f,
+                     s.Looks};
 }
 
 using namespace bosses;
@@ -53,22 +67,45 @@ using namespace bosses;
 }  // namespace
 
 constinit const std::array<LockShotRow, 16> BossLockShotRows{{
-    BossShot<Scene2BossOps, Scene2Boss>({BossLockShot01LockOn, Scene2BossPoints, false, -5, DriftLeft, true, 100, 300, {Both, None, None}}),
-    BossShot<Scene2BossOps, Scene2Boss>({BossLockShot02LockOn, Scene2BossPoints, false, 5, DriftRight, false, 100, 300, {Picture, None, None}}),
-    BossShot<Scene4BossOps, Scene4Boss>({BossLockShot03LockOn, Scene4BossPoints, true, -40, DriftLeft, true, 150, 300, {Both, None, None}}),
-    BossShot<Scene4BossOps, Scene4Boss>({BossLockShot04LockOn, Scene4BossPoints, true, 40, DriftLeft, false, 150, 300, {Picture, None, None}}),
-    BossShot<Scene8BossOps, Scene8Boss>({BossLockShot05LockOn, Scene8BossPoints, true, -40, NoDrift, false, 150, 300, {Picture, Lightning, None}}),
-    BossShot<Scene8BossOps, Scene8Boss>({BossLockShot06LockOn, Scene8BossPoints, true, 40, NoDrift, false, 150, 0, {Picture, None, None}}),
-    BossShot<Scene5BossOps, Scene5Boss>({BossLockShot07LockOn, Scene5BossPoints, true, -40, DriftLeft, true, 150, 300, {Lightning, Picture, None}}),
-    BossShot<Scene5BossOps, Scene5Boss>({BossLockShot08LockOn, Scene5BossPoints, true, 40, DriftRight, false, 150, 300, {None, Picture, None}}),
-    BossShot<Scene6BossOps, Scene6Boss>({BossLockShot09LockOn, Scene6BossPoints, true, -40, NoDrift, false, 150, 300, {Picture, Lightning, None}}),
-    BossShot<Scene6BossOps, Scene6Boss>({BossLockShot10LockOn, Scene6BossPoints, true, 40, NoDrift, false, 150, 300, {Picture, None, None}}),
-    BossShot<Scene7BossOps, Scene7Boss>({BossLockShot11LockOn, Scene7BossPointsLeft, true, -40, NoDrift, false, 150, 300, {Picture, Lightning, None}}),
-    BossShot<Scene7BossOps, Scene7Boss>({BossLockShot12LockOn, Scene7BossPointsRight, true, 40, NoDrift, false, 150, 300, {Picture, None, None}}),
-    BossShot<Scene3BossOps, Scene3Boss>({BossLockShot13LockOn, Scene3BossPoints, true, -40, DriftLeft, true, 150, 300, {Lightning, None, None}}),
-    BossShot<Scene3BossOps, Scene3Boss>({BossLockShot14LockOn, Scene3BossPoints, true, 40, DriftRight, false, 150, 300, {None, None, None}}),
-    BossShot<Scene9BossOps, Scene9Boss>({BossLockShot15LockOn, Scene9BossPoints, true, -40, NoDrift, false, 150, 300, {Lightning, Lightning, Lightning}}),
-    BossShot<Scene9BossOps, Scene9Boss>({BossLockShot16LockOn, Scene9BossPoints, true, 40, NoDrift, false, 150, 300, {None, None, None}}),
+    BossShot<Scene2BossOps, Scene2Boss>(
+        {BossLockShot01LockOn, Scene2BossPoints, false, -5, DriftLeft, true, 100, 300, {Both, None, None}}),
+    BossShot<Scene2BossOps, Scene2Boss>(
+        {BossLockShot02LockOn, Scene2BossPoints, false, 5, DriftRight, false, 100, 300, {Picture, None, None}}),
+    BossShot<Scene4BossOps, Scene4Boss>(
+        {BossLockShot03LockOn, Scene4BossPoints, true, -40, DriftLeft, true, 150, 300, {Both, None, None}}),
+    BossShot<Scene4BossOps, Scene4Boss>(
+        {BossLockShot04LockOn, Scene4BossPoints, true, 40, DriftLeft, false, 150, 300, {Picture, None, None}}),
+    BossShot<Scene8BossOps, Scene8Boss>(
+        {BossLockShot05LockOn, Scene8BossPoints, true, -40, NoDrift, false, 150, 300, {Picture, Lightning, None}}),
+    BossShot<Scene8BossOps, Scene8Boss>(
+        {BossLockShot06LockOn, Scene8BossPoints, true, 40, NoDrift, false, 150, 0, {Picture, None, None}}),
+    BossShot<Scene5BossOps, Scene5Boss>(
+        {BossLockShot07LockOn, Scene5BossPoints, true, -40, DriftLeft, true, 150, 300, {Lightning, Picture, None}}),
+    BossShot<Scene5BossOps, Scene5Boss>(
+        {BossLockShot08LockOn, Scene5BossPoints, true, 40, DriftRight, false, 150, 300, {None, Picture, None}}),
+    BossShot<Scene6BossOps, Scene6Boss>(
+        {BossLockShot09LockOn, Scene6BossPoints, true, -40, NoDrift, false, 150, 300, {Picture, Lightning, None}}),
+    BossShot<Scene6BossOps, Scene6Boss>(
+        {BossLockShot10LockOn, Scene6BossPoints, true, 40, NoDrift, false, 150, 300, {Picture, None, None}}),
+    BossShot<Scene7BossOps, Scene7Boss>(
+        {BossLockShot11LockOn, Scene7BossPointsLeft, true, -40, NoDrift, false, 150, 300, {Picture, Lightning, None}}),
+    BossShot<Scene7BossOps, Scene7Boss>(
+        {BossLockShot12LockOn, Scene7BossPointsRight, true, 40, NoDrift, false, 150, 300, {Picture, None, None}}),
+    BossShot<Scene3BossOps, Scene3Boss>(
+        {BossLockShot13LockOn, Scene3BossPoints, true, -40, DriftLeft, true, 150, 300, {Lightning, None, None}}),
+    BossShot<Scene3BossOps, Scene3Boss>(
+        {BossLockShot14LockOn, Scene3BossPoints, true, 40, DriftRight, false, 150, 300, {None, None, None}}),
+    BossShot<Scene9BossOps, Scene9Boss>({BossLockShot15LockOn,
+                                         Scene9BossPoints,
+                                         true,
+                                         -40,
+                                         NoDrift,
+                                         false,
+                                         150,
+                                         300,
+                                         {Lightning, Lightning, Lightning}}),
+    BossShot<Scene9BossOps, Scene9Boss>(
+        {BossLockShot16LockOn, Scene9BossPoints, true, 40, NoDrift, false, 150, 300, {None, None, None}}),
 }};
 
 namespace {

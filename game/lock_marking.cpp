@@ -6,6 +6,7 @@
 #include "enemies/diagonal_diver.h"
 #include "enemies/rising_lock_target.h"
 #include "enemies/side_glider.h"
+#include "enemies/spinning_lock_target.h"
 #include "game/lock_shot.h"
 #include "game/lock_sight.h"
 #include "game/missile_barrage.h"
@@ -26,9 +27,6 @@ struct MarkRow {
 
 constexpr float LowestLockY = -30.0f;
 
-// The spinning lock targets' slots: none yet, so nothing of theirs is marked.
-constexpr std::span<enemies::ObjectSlot> SpinningLockTargetSlotsPending{};
-
 // In the order they are marked.
 const MarkRow kMarkRows[] = {
     {enemies::RisingLockTarget01Slots, 20, 60, 40, 60, [](int i) { LockShot01.Lock(i); }},
@@ -40,10 +38,10 @@ const MarkRow kMarkRows[] = {
     // The two-slot divers share these records and are not tested themselves.
     {enemies::DiagonalDiver01Slots, 30, 60, 30, 60, [](int i) { LockShot03.Lock(i); }},
     {enemies::DiagonalDiver03Slots, 30, 60, 30, 60, [](int i) { LockShot04.Lock(i); }},
-    {SpinningLockTargetSlotsPending, 40, 80, 40, 80, [](int i) { LockShot05.Lock(i); }},
-    {SpinningLockTargetSlotsPending, 40, 80, 40, 80, [](int i) { LockShot06.Lock(i); }},
-    {SpinningLockTargetSlotsPending, 40, 80, 40, 80, [](int i) { LockShot07.Lock(i); }},
-    {SpinningLockTargetSlotsPending, 40, 80, 40, 80, [](int i) { LockShot08.Lock(i); }},
+    {enemies::SpinningLockTarget01Slots, 40, 80, 40, 80, [](int i) { LockShot05.Lock(i); }},
+    {enemies::SpinningLockTarget02Slots, 40, 80, 40, 80, [](int i) { LockShot06.Lock(i); }},
+    {enemies::SpinningLockTarget03Slots, 40, 80, 40, 80, [](int i) { LockShot07.Lock(i); }},
+    {enemies::SpinningLockTarget04Slots, 40, 80, 40, 80, [](int i) { LockShot08.Lock(i); }},
 };
 
 void MarkSpare(std::span<enemies::LockOnRecord> records, int slot) {
@@ -64,8 +62,7 @@ void MarkLockTargets() {
       const enemies::ObjectSlot& s = row.Slots[static_cast<size_t>(i)];
       if (s.NoHit != 0 || s.Y < LowestLockY) continue;
       const int ex = enemies::Px(s.X), ey = enemies::Px(s.Y);
-      if (ex + row.A - size.W <= sx && sx <= ex + row.C && ey + row.B - size.H <= sy && sy <= ey + row.D)
-        row.Lock(i);
+      if (ex + row.A - size.W <= sx && sx <= ex + row.C && ey + row.B - size.H <= sy && sy <= ey + row.D) row.Lock(i);
     }
   }
 }

@@ -52,17 +52,17 @@ struct LockShotRow {
   bosses::BossRecord* Boss;                // a boss's hit points fall on every hit
   float Damage;                            // hit points a hit takes, per second of frame step
   int Points;
-  std::span<const LockPoint> BossPoints;   // where Lock places the records on the boss
-  bool LockPlacesAll;                      // Lock moves every record of the set, not only its own
-  float StartX, StartY;                    // from the ship's corner plus (20, 0)
-  std::array<float, 3> Speed;              // for ship type 1, 2 and any other
+  std::span<const LockPoint> BossPoints;  // where Lock places the records on the boss
+  bool LockPlacesAll;                     // Lock moves every record of the set, not only its own
+  float StartX, StartY;                   // from the ship's corner plus (20, 0)
+  std::array<float, 3> Speed;             // for ship type 1, 2 and any other
   bool StoresLaunchVector;
   DriftSigns Drift;
-  float DriftTime;                         // the drift runs while its timer is at most this
-  float DriftAcross, DriftDown;            // parts of speed x frame step moved aside and down
-  float LeaveX;                            // a shot right of it has left
-  float HitLoY;                            // lowest y offset from the point that hits
-  std::array<Look, 3> Looks;               // for ship type 1, 2 and any other
+  float DriftTime;               // the drift runs while its timer is at most this
+  float DriftAcross, DriftDown;  // parts of speed x frame step moved aside and down
+  float LeaveX;                  // a shot right of it has left
+  float HitLoY;                  // lowest y offset from the point that hits
+  std::array<Look, 3> Looks;     // for ship type 1, 2 and any other
 };
 
 struct LockShotInstance {

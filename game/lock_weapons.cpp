@@ -8,10 +8,10 @@ namespace lockon {
 
 namespace {
 
-const LockShotInstance* const kBossSets[] = {
-    &BossLockShot01, &BossLockShot02, &BossLockShot03, &BossLockShot04, &BossLockShot05, &BossLockShot06,
-    &BossLockShot07, &BossLockShot08, &BossLockShot09, &BossLockShot10, &BossLockShot11, &BossLockShot12,
-    &BossLockShot13, &BossLockShot14, &BossLockShot15, &BossLockShot16};
+const LockShotInstance* const kBossSets[] = {&BossLockShot01, &BossLockShot02, &BossLockShot03, &BossLockShot04,
+                                             &BossLockShot05, &BossLockShot06, &BossLockShot07, &BossLockShot08,
+                                             &BossLockShot09, &BossLockShot10, &BossLockShot11, &BossLockShot12,
+                                             &BossLockShot13, &BossLockShot14, &BossLockShot15, &BossLockShot16};
 
 }  // namespace
 

@@ -50,8 +50,7 @@ void Free(MissileRecord& m) {
 }
 
 bool LeftField(const MissileRecord& m) {
-  return m.X + MissileSize < 180.0f || m.X > 620.0f || m.Y + MissileSize < 0.0f || m.Y > 600.0f ||
-         bomb::BombFlag == 1;
+  return m.X + MissileSize < 180.0f || m.X > 620.0f || m.Y + MissileSize < 0.0f || m.Y > 600.0f || bomb::BombFlag == 1;
 }
 
 // Reaching covers the 40x40 box right of and below the point.
