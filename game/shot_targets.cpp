@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/frame.h"
+#include "bosses/boss.h"
 #include "enemies/flame_faller.h"
 #include "game/score.h"
 
@@ -27,11 +28,30 @@ constexpr Target Faller(CraftTarget c, float minY, Range y, Range xa, int pa, Ra
   return Target{c, {}, minY, minY, y, xa, xb, xs, pa, pb, ps, false, false, 0.0f};
 }
 
+template <const bosses::BossInstance& B>
+constexpr BossTarget Boss() {
+  return {B.Row.Record, [] { B.Hit(); }};
+}
+
+// The bosses' rows: every set tests them from y 0 down and the same y box;
+// the bomb's shards take `shard` hit points a second.
+constexpr Target BossRow(BossTarget b, Range xa, int pa, Range xb, int pb, Range xs, int ps, float shard) {
+  return Target{{}, b, 0.0f, 0.0f, {10, 200}, xa, xb, xs, pa, pb, ps, false, false, shard};
+}
+
 // In the order they are tested: the craft, then the bosses.
 const Target kTargets[] = {
     Faller(Craft<enemies::FlameFaller01>(), -45, {-60, 50}, {-40, 50}, 100, {-60, 70}, 50, {-20, 70}, 50),
     Faller(Craft<enemies::FlameFaller02>(), -30, {-60, 50}, {-40, 60}, 100, {-60, 80}, 50, {-20, 80}, 50),
     Faller(Craft<enemies::FlameFaller03>(), -30, {-60, 50}, {-40, 60}, 100, {-60, 80}, 50, {-20, 80}, 50),
+    BossRow(Boss<bosses::Scene2BossOps>(), {80, 300}, 100, {80, 300}, 50, {80, 340}, 50, 40.0f),
+    BossRow(Boss<bosses::Scene4BossOps>(), {80, 300}, 100, {80, 300}, 50, {80, 340}, 50, 40.0f),
+    BossRow(Boss<bosses::Scene8BossOps>(), {80, 320}, 100, {80, 320}, 50, {80, 360}, 50, 40.0f),
+    BossRow(Boss<bosses::Scene5BossOps>(), {80, 300}, 100, {80, 300}, 50, {80, 340}, 50, 40.0f),
+    BossRow(Boss<bosses::Scene6BossOps>(), {50, 270}, 100, {50, 270}, 50, {50, 310}, 50, 40.0f),
+    BossRow(Boss<bosses::Scene7BossOps>(), {50, 330}, 250, {50, 330}, 50, {50, 370}, 50, 35.0f),
+    BossRow(Boss<bosses::Scene3BossOps>(), {50, 390}, 250, {50, 390}, 60, {50, 430}, 60, 35.0f),
+    BossRow(Boss<bosses::Scene9BossOps>(), {50, 370}, 100, {50, 370}, 50, {50, 410}, 50, 40.0f),
 };
 
 bool Inside(int v, int base, Range r) { return base + r.Lo <= v && v <= base + r.Hi; }
