@@ -22,6 +22,9 @@
 #include "enemies/sweeping_craft.h"
 #include "enemies/zigzag_fighter.h"
 #include "game/player.h"
+#include "game/powerup.h"
+#include "game/scenes.h"
+#include "game/shots.h"
 #include "game/reset.h"
 #include "game/stage.h"
 #include "patterns/drops/formation_drop.h"
@@ -30,6 +33,8 @@
 
 using namespace flow;
 using namespace player;
+using namespace powerup;
+using namespace shots;
 using namespace stage;
 
 using testing_support::PlayerTest;
@@ -200,6 +205,110 @@ TEST_F(SideStageTest, EachRunsFromItsSmallFryThroughItsBossToTheNextScene) {
     }
     EXPECT_EQ(elSystem::SceneNumber, c.next);
     EXPECT_FLOAT_EQ(StageProgress, 0.0f);
+  }
+}
+
+void (*const kStageScenes[])() = {nullptr,       nullptr,       StageScene2, StageScene3, StageScene4,
+                                  StageScene5, StageScene6, StageScene7, StageScene8, StageScene9};
+
+// One running frame of a stage called directly, with the clock standing still.
+void StillFrame(int scene, float progress = 0.0f) {
+  elSystem::FirstFrameFlag = 0;
+  elSystem::FrameStep = 0.0f;
+  StageProgress = progress;
+  kStageScenes[scene]();
+}
+
+TEST_F(SideStageTest, Scenes4And7StartTheirMusicOnTheFirstFrameEvenPausedAndScene9PlaysNone) {
+  struct Case {
+    int scene;
+    bool opensPaused;
+  };
+  const Case cases[] = {{5, false}, {4, true}, {7, true}, {9, false}};
+  StartLiveGame();
+  std::vector<std::string>& log = h.backend().mci_commands;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.scene);
+    ResetObjects();
+    ResetBosses();
+    PauseFlag = 1;
+    log.clear();
+    elSystem::FirstFrameFlag = 1;
+    kStageScenes[c.scene]();
+    bool opened = false;
+    for (const std::string& command : log) opened = opened || command.rfind("open", 0) == 0;
+    EXPECT_EQ(opened, c.opensPaused);
+
+    // Running on, only the played stage counts its frames toward the music.
+    PauseFlag = 0;
+    log.clear();
+    for (int i = 0; i < 3; ++i) StillFrame(c.scene);
+    EXPECT_EQ(MusicCounter, c.scene == 5 ? 3 : 0);
+    opened = false;
+    for (const std::string& command : log) opened = opened || command.rfind("open", 0) == 0;
+    EXPECT_EQ(opened, c.scene == 5);
+  }
+}
+
+TEST_F(SideStageTest, Scene4MovesTheItemBeforeDrawingIt) {
+  StartLiveGame();
+  for (const int scene : {4, 7, 9}) {
+    SCOPED_TRACE(scene);
+    BackgroundOffFlag = 1;
+    PowerUpItem = PowerUpRecord{300.0f, 100.0f, 500.0f, 1, 0};
+    elSystem::FirstFrameFlag = 0;
+    elSystem::FrameStep = 0.2f;  // 100 pixels down
+    StageProgress = 0.0f;
+    kStageScenes[scene]();
+    EXPECT_FLOAT_EQ(PowerUpItem.Y, 200.0f);
+    const double before = testing_support::PictureShown(300, 100, assets::PicSpower1, 60, 60);
+    const double after = testing_support::PictureShown(300, 200, assets::PicSpower1, 60, 60);
+    EXPECT_GT(scene == 4 ? after : before, 0.9);
+    EXPECT_LT(scene == 4 ? before : after, 0.1);
+  }
+  BackgroundOffFlag = 0;
+}
+
+TEST_F(SideStageTest, Scene4HasNoReplayBlock) {
+  StartLiveGame();
+  ReplayFlag = 1;
+  for (const int scene : {4, 7, 9}) {
+    for (const int ship : {1, 2}) {
+      SCOPED_TRACE(testing::Message() << "scene " << scene << ", ship type " << ship);
+      ShipType = ship;
+      MainShotACounter = MainShotBCounter = 0;
+      StillFrame(scene);
+      EXPECT_EQ(MainShotBCounter, scene != 4 && ship == 1 ? 1 : 0);
+      EXPECT_EQ(MainShotACounter, scene != 4 && ship == 2 ? 1 : 0);
+    }
+  }
+  ReplayFlag = 0;
+}
+
+// A boss bullet put on the ship ends it in its Update; DrawPlayer starts the
+// death on the same frame only where the boss patterns run before the ship.
+TEST_F(SideStageTest, Scene9RunsItsBossPatternsBeforeTheShip) {
+  struct Case {
+    int scene;
+    const patterns::FormationDropInstance& drop;
+    int sequence;
+  };
+  const Case cases[] = {{4, patterns::FormationDrop08, 0}, {7, patterns::FormationDrop18, 0},
+                        {9, patterns::FormationDrop32, 1}};
+  StartLiveGame();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.scene);
+    ResetObjects();
+    ResetBosses();
+    EnterScene(c.scene);
+    ASSERT_EQ(PlayerAliveFlag, 1);
+    patterns::DropSlot& bullet = c.drop.Slots[0];
+    bullet.X = PlayerPosition.X + 20.0f;
+    bullet.Y = PlayerPosition.Y + 27.0f;
+    bullet.Active = 1;
+    StillFrame(c.scene);
+    EXPECT_EQ(PlayerAliveFlag, 0);
+    EXPECT_EQ(DeathFragment[0].SequenceCount, c.sequence);
   }
 }
 
