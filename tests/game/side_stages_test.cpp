@@ -312,4 +312,57 @@ TEST_F(SideStageTest, Scene9RunsItsBossPatternsBeforeTheShip) {
   }
 }
 
+// Some rows move a craft family again: its craft cover that many steps of
+// one Move per frame, inside the row's window only.
+TEST_F(SideStageTest, RepeatedMovesCoverThatManyStepsPerFrame) {
+  using namespace enemies;
+  struct Case {
+    int scene;
+    float rate, progress;
+    std::span<ObjectSlot> slots;
+    std::function<void()> move;
+    int steps;
+  };
+  const Case cases[] = {
+      {4, 20, 20, FlameFaller01.Slots, [] { FlameFaller01.Move(); }, 3},
+      {4, 20, 250, FlameFaller02.Slots, [] { FlameFaller02.Move(); }, 2},
+      {4, 20, 350, FlameFaller02.Slots, [] { FlameFaller02.Move(); }, 1},
+      {4, 20, 620, SpinningFaller03.Slots, [] { SpinningFaller03.Move(); }, 3},
+      {4, 20, 660, SpinningFaller03.Slots, [] { SpinningFaller03.Move(); }, 1},
+      {7, 13, 20, FlameFaller01.Slots, [] { FlameFaller01.Move(); }, 2},
+      {7, 13, 850, SpinningFaller03.Slots, [] { SpinningFaller03.Move(); }, 3},
+      {7, 13, 900, SpinningFaller03.Slots, [] { SpinningFaller03.Move(); }, 1},
+      {7, 13, 950, SpinningFaller03.Slots, [] { SpinningFaller03.Move(); }, 3},
+      {9, 20, 20, FlameFaller02.Slots, [] { FlameFaller02.Move(); }, 2},
+      {9, 20, 20, FlameFaller03.Slots, [] { FlameFaller03.Move(); }, 2},
+  };
+  StartLiveGame();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "scene " << c.scene << " at " << c.progress);
+    ResetObjects();
+    ResetBosses();
+    elSystem::FirstFrameFlag = 0;
+    elSystem::FrameStep = 1.0f / 60;
+    ObjectSlot& craft = c.slots[0];
+    craft.Active = 1;
+    craft.X = 250.0f;
+    craft.Y = 50.0f;
+    craft.Vy = 120.0f;
+    const ObjectSlot start = craft;
+
+    // Where one, two and three Moves take it.
+    float afterMoves[4] = {start.Y};
+    for (int n = 1; n <= 3; ++n) {
+      c.move();
+      afterMoves[n] = craft.Y;
+    }
+    ASSERT_NE(afterMoves[1], afterMoves[0]);
+    craft = start;
+
+    StageProgress = c.progress - elSystem::FrameStep * c.rate;
+    kStageScenes[c.scene]();
+    EXPECT_FLOAT_EQ(craft.Y, afterMoves[c.steps]);
+  }
+}
+
 }  // namespace
