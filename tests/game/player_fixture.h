@@ -7,10 +7,12 @@
 #include <initializer_list>
 #include <vector>
 
+#include "engine/frame.h"
 #include "engine/present.h"
 #include "engine/system.h"
 #include "flow_fixture.h"
 #include "game/player.h"
+#include "game/stage.h"
 #include "platform/keys.h"
 
 namespace testing_support {
@@ -41,6 +43,19 @@ class PlayerTest : public GameFlowTest {
     elSystem::PreviousScene = 0;
   }
 };
+
+// The stage scenes by scene number, 2 to 9.
+inline void (*const StageScenes[])() = {nullptr,       nullptr,       stage::StageScene2, stage::StageScene3,
+                                        stage::StageScene4, stage::StageScene5, stage::StageScene6,
+                                        stage::StageScene7, stage::StageScene8, stage::StageScene9};
+
+// One running frame of a stage called directly, with the clock standing still.
+inline void StillFrame(int scene, float progress = 0.0f) {
+  elSystem::FirstFrameFlag = 0;
+  elSystem::FrameStep = 0.0f;
+  stage::StageProgress = progress;
+  StageScenes[scene]();
+}
 
 // A picture drawn additively over black differs from the picture only in the
 // lowest green bit of a 5-6-5 pixel, which the additive tables drop; masking

@@ -38,6 +38,8 @@ using namespace shots;
 using namespace stage;
 
 using testing_support::PlayerTest;
+using testing_support::StageScenes;
+using testing_support::StillFrame;
 
 namespace {
 
@@ -208,17 +210,6 @@ TEST_F(SideStageTest, EachRunsFromItsSmallFryThroughItsBossToTheNextScene) {
   }
 }
 
-void (*const kStageScenes[])() = {nullptr,       nullptr,       StageScene2, StageScene3, StageScene4,
-                                  StageScene5, StageScene6, StageScene7, StageScene8, StageScene9};
-
-// One running frame of a stage called directly, with the clock standing still.
-void StillFrame(int scene, float progress = 0.0f) {
-  elSystem::FirstFrameFlag = 0;
-  elSystem::FrameStep = 0.0f;
-  StageProgress = progress;
-  kStageScenes[scene]();
-}
-
 TEST_F(SideStageTest, Scenes4And7StartTheirMusicOnTheFirstFrameEvenPausedAndScene9PlaysNone) {
   struct Case {
     int scene;
@@ -234,7 +225,7 @@ TEST_F(SideStageTest, Scenes4And7StartTheirMusicOnTheFirstFrameEvenPausedAndScen
     PauseFlag = 1;
     log.clear();
     elSystem::FirstFrameFlag = 1;
-    kStageScenes[c.scene]();
+    StageScenes[c.scene]();
     bool opened = false;
     for (const std::string& command : log) opened = opened || command.rfind("open", 0) == 0;
     EXPECT_EQ(opened, c.opensPaused);
@@ -259,7 +250,7 @@ TEST_F(SideStageTest, Scene4MovesTheItemBeforeDrawingIt) {
     elSystem::FirstFrameFlag = 0;
     elSystem::FrameStep = 0.2f;  // 100 pixels down
     StageProgress = 0.0f;
-    kStageScenes[scene]();
+    StageScenes[scene]();
     EXPECT_FLOAT_EQ(PowerUpItem.Y, 200.0f);
     const double before = testing_support::PictureShown(300, 100, assets::PicSpower1, 60, 60);
     const double after = testing_support::PictureShown(300, 200, assets::PicSpower1, 60, 60);
@@ -360,7 +351,7 @@ TEST_F(SideStageTest, RepeatedMovesCoverThatManyStepsPerFrame) {
     craft = start;
 
     StageProgress = c.progress - elSystem::FrameStep * c.rate;
-    kStageScenes[c.scene]();
+    StageScenes[c.scene]();
     EXPECT_FLOAT_EQ(craft.Y, afterMoves[c.steps]);
   }
 }
