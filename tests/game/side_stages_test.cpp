@@ -96,7 +96,8 @@ void KeepShipAlive() {
   RespawnCounter = 0;
 }
 
-TEST_F(SideStageTest, EachRunsFromItsSmallFryThroughItsBossToTheNextScene) {
+// What each run watches for.
+RunCase RunCaseOf(int scene) {
   using namespace enemies;
   using namespace patterns;
   const RunCase cases[] = {
@@ -155,60 +156,69 @@ TEST_F(SideStageTest, EachRunsFromItsSmallFryThroughItsBossToTheNextScene) {
         {"FormationDrop33", DropsFall(FormationDrop33)},
         {"FormationDrop32", DropsFall(FormationDrop32)}}},
   };
-  StartLiveGame();
-  for (const RunCase& c : cases) {
-    SCOPED_TRACE(c.scene);
-    ResetObjects();
-    ResetBosses();
-    EnterScene(c.scene);
-    ASSERT_FLOAT_EQ(c.boss->BossHitPoints, c.startHitPoints);
-
-    // The small fry, frame by frame, up to the boss window.
-    const std::string name = "scene" + std::to_string(c.scene);
-    std::vector<bool> flew(c.craft.size(), false);
-    while (StageProgress <= c.windowLo) {
-      KeepShipAlive();
-      const float before = StageProgress;
-      h.Frame();
-      if (before <= c.busy && c.busy < StageProgress) Shot((name + "_small_fry").c_str());
-      ASSERT_EQ(elSystem::SceneNumber, c.scene);
-      for (size_t i = 0; i < c.craft.size(); ++i) flew[i] = flew[i] || c.craft[i].seen();
-    }
-    for (size_t i = 0; i < c.craft.size(); ++i) EXPECT_TRUE(flew[i]) << c.craft[i].name;
-
-    // The boss comes in; its attacks wait for the hit points to fall below
-    // the gate, as the player's shots would bring them.
-    h.Frames(30);
-    EXPECT_NE(c.boss->X, ParkX);
-    EXPECT_EQ(c.boss->AttackCounter, 0);
-    c.boss->BossHitPoints = c.gate - 1;
-    std::vector<bool> fell(c.patterns.size(), false);
-    int wraps = 0, last = 0;
-    while (wraps == 0) {
-      KeepShipAlive();
-      h.Frame();
-      ASSERT_EQ(elSystem::SceneNumber, c.scene);
-      for (size_t i = 0; i < c.patterns.size(); ++i) fell[i] = fell[i] || c.patterns[i].seen();
-      ASSERT_LE(c.boss->AttackCounter, c.cycle);
-      if (c.boss->AttackCounter < last) ++wraps;
-      if (c.boss->AttackCounter == c.cycle / 2) Shot((name + "_boss").c_str());
-      last = c.boss->AttackCounter;
-    }
-    for (size_t i = 0; i < c.patterns.size(); ++i) EXPECT_TRUE(fell[i]) << c.patterns[i].name;
-
-    // Its death: the sequence runs, the tables are reset and the next scene
-    // comes.
-    c.boss->BossHitPoints = 0;
-    int frames = 0;
-    while (elSystem::SceneNumber == c.scene && frames < 2000) {
-      KeepShipAlive();
-      h.Frame();
-      ++frames;
-    }
-    EXPECT_EQ(elSystem::SceneNumber, c.next);
-    EXPECT_FLOAT_EQ(StageProgress, 0.0f);
-  }
+  for (const RunCase& c : cases)
+    if (c.scene == scene) return c;
+  return cases[0];
 }
+
+class SideStageRunTest : public PlayerTest, public testing::WithParamInterface<int> {};
+
+TEST_P(SideStageRunTest, RunsFromItsSmallFryThroughItsBossToTheNextScene) {
+  const RunCase c = RunCaseOf(GetParam());
+  StartLiveGame();
+  ResetObjects();
+  ResetBosses();
+  EnterScene(c.scene);
+  ASSERT_FLOAT_EQ(c.boss->BossHitPoints, c.startHitPoints);
+
+  // The small fry, frame by frame, up to the boss window.
+  const std::string name = "scene" + std::to_string(c.scene);
+  std::vector<bool> flew(c.craft.size(), false);
+  while (StageProgress <= c.windowLo) {
+    KeepShipAlive();
+    const float before = StageProgress;
+    h.Frame();
+    if (before <= c.busy && c.busy < StageProgress) Shot((name + "_small_fry").c_str());
+    ASSERT_EQ(elSystem::SceneNumber, c.scene);
+    for (size_t i = 0; i < c.craft.size(); ++i) flew[i] = flew[i] || c.craft[i].seen();
+  }
+  for (size_t i = 0; i < c.craft.size(); ++i) EXPECT_TRUE(flew[i]) << c.craft[i].name;
+
+  // The boss comes in; its attacks wait for the hit points to fall below
+  // the gate, as the player's shots would bring them.
+  h.Frames(30);
+  EXPECT_NE(c.boss->X, ParkX);
+  EXPECT_EQ(c.boss->AttackCounter, 0);
+  c.boss->BossHitPoints = c.gate - 1;
+  std::vector<bool> fell(c.patterns.size(), false);
+  int wraps = 0, last = 0;
+  while (wraps == 0) {
+    KeepShipAlive();
+    h.Frame();
+    ASSERT_EQ(elSystem::SceneNumber, c.scene);
+    for (size_t i = 0; i < c.patterns.size(); ++i) fell[i] = fell[i] || c.patterns[i].seen();
+    ASSERT_LE(c.boss->AttackCounter, c.cycle);
+    if (c.boss->AttackCounter < last) ++wraps;
+    if (c.boss->AttackCounter == c.cycle / 2) Shot((name + "_boss").c_str());
+    last = c.boss->AttackCounter;
+  }
+  for (size_t i = 0; i < c.patterns.size(); ++i) EXPECT_TRUE(fell[i]) << c.patterns[i].name;
+
+  // Its death: the sequence runs, the tables are reset and the next scene
+  // comes.
+  c.boss->BossHitPoints = 0;
+  int frames = 0;
+  while (elSystem::SceneNumber == c.scene && frames < 2000) {
+    KeepShipAlive();
+    h.Frame();
+    ++frames;
+  }
+  EXPECT_EQ(elSystem::SceneNumber, c.next);
+  EXPECT_FLOAT_EQ(StageProgress, 0.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenes, SideStageRunTest, testing::Values(4, 7, 9),
+                         [](const testing::TestParamInfo<int>& info) { return "Scene" + std::to_string(info.param); });
 
 TEST_F(SideStageTest, Scenes4And7StartTheirMusicOnTheFirstFrameEvenPausedAndScene9PlaysNone) {
   struct Case {
