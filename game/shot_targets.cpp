@@ -8,6 +8,10 @@
 #include "enemies/diagonal_diver.h"
 #include "enemies/diagonal_large_craft.h"
 #include "enemies/flame_faller.h"
+#include "enemies/lane_diver.h"
+#include "enemies/spinning_faller.h"
+#include "enemies/spinning_lock_target.h"
+#include "enemies/zigzag_fighter.h"
 #include "enemies/rising_lock_target.h"
 #include "enemies/side_glider.h"
 #include "enemies/timed_diagonal_diver.h"
@@ -42,6 +46,12 @@ constexpr Target DiverRow(CraftTarget c) {
   t.DirectA = true;
   return t;
 }
+constexpr Target Fighter(CraftTarget c, float minY = -30) {
+  return CraftRow(c, minY, {-60, 50}, {0, 40}, 100, {0, 40}, 50, {0, 80}, 50);
+}
+constexpr Target LockTarget(CraftTarget c) {
+  return CraftRow(c, -30, {-60, 50}, {0, 60}, 250, {0, 60}, 250, {0, 100}, 250);
+}
 // A boss: a shard takes `shard` hit points per second of frame step.
 template <const auto& Ops>
 constexpr Target BossRow(bosses::BossRecord& r, Range xa, int pa, Range xb, int pb, Range xs, int ps, float shard) {
@@ -60,6 +70,11 @@ const Target kTargets[] = {
     CraftRow(Craft<FlameFaller01>(), -45, Y60, {-40, 50}, 100, {-60, 70}, 50, {-20, 70}, 50),
     CraftRow(Craft<RisingLockTarget01>(), -30, {-60, 60}, {-40, 60}, 250, {-40, 60}, 250, {0, 60}, 250),
     CraftRow(Craft<RisingLockTarget02>(), -30, {-60, 60}, {-40, 80}, 250, {-40, 80}, 250, {0, 80}, 250),
+    CraftRow(Craft<LaneDiver01>(), -50, Y60, {-40, 40}, 100, {-60, 60}, 50, {-20, 60}, 50),
+    CraftRow(Craft<LaneDiver02>(), -50, Y60, {-40, 40}, 100, {-60, 60}, 50, {-20, 60}, 50),
+    CraftRow(Craft<SpinningFaller01>(), -30, Y60, X40, 100, X60, 50, X20, 50),
+    CraftRow(Craft<SpinningFaller02>(), -30, Y60, X40, 100, X60, 50, X20, 50),
+    CraftRow(Craft<SpinningFaller03>(), -30, Y60, X40, 100, X60, 50, X20, 50),
     CraftRow(Craft<FlameFaller02>(), -30, Y60, X40, 100, X60, 50, X20, 50),
     CraftRow(Craft<CrossingSpinner01>(), -60, Y60, X40, 150, X60, 50, X20, 50),
     CraftRow(Craft<CrossingSpinner02>(), -60, Y60, X40, 150, X60, 50, X20, 50),
@@ -74,6 +89,18 @@ const Target kTargets[] = {
     DiverRow(Craft<DiagonalDiver03>()),
     DiverRow(Craft<DiagonalDiver04>()),
     DiverRow(Craft<TimedDiagonalDiver02>()),
+    Fighter(Craft<ZigzagFighter01>()),
+    Fighter(Craft<ZigzagFighter02>()),
+    Fighter(Craft<ZigzagFighter03>()),
+    Fighter(Craft<ZigzagFighter04>()),
+    Fighter(Craft<ZigzagFighter05>()),
+    Fighter(Craft<ZigzagFighter06>()),
+    Fighter(Craft<ZigzagFighter07>(), -32),
+    Fighter(Craft<ZigzagFighter08>()),
+    LockTarget(Craft<SpinningLockTarget01>()),
+    LockTarget(Craft<SpinningLockTarget02>()),
+    LockTarget(Craft<SpinningLockTarget03>()),
+    LockTarget(Craft<SpinningLockTarget04>()),
     BossRow<Scene2BossOps>(Scene2Boss, {80, 300}, 100, {80, 300}, 50, {80, 340}, 50, 40),
     BossRow<Scene4BossOps>(Scene4Boss, {80, 300}, 100, {80, 300}, 50, {80, 340}, 50, 40),
     BossRow<Scene8BossOps>(Scene8Boss, {80, 320}, 100, {80, 320}, 50, {80, 360}, 50, 40),
