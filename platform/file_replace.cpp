@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -68,18 +69,21 @@ bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t si
   return true;
 }
 
-bool ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes) {
-  const int fd = ::open(ResolvePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+bool ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes, Links links) {
+  const int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::NotFollowed ? O_NOFOLLOW : 0);
+  const int fd = ::open(ResolvePath(name).c_str(), flags);
   if (fd < 0) return false;
   struct stat st{};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return false;
   }
-  bytes.resize(limit);
+  // Room for what the file holds now, never for a limit it does not reach.
+  const size_t want = std::min(limit, static_cast<size_t>(st.st_size));
+  bytes.resize(want);
   size_t got = 0;
-  while (got < limit) {
-    const ssize_t n = ::read(fd, bytes.data() + got, limit - got);
+  while (got < want) {
+    const ssize_t n = ::read(fd, bytes.data() + got, want - got);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     got += static_cast<size_t>(n);

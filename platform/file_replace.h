@@ -16,8 +16,12 @@ namespace platform {
 // old file is then untouched and why (when given) says what went wrong.
 bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t size, std::string* why = nullptr);
 
-// Up to limit bytes from the start of name (resolved like OpenFile). False
-// when it cannot be opened or is not a regular file (a link is not followed).
-bool ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes);
+enum class Links { NotFollowed, Followed };
+
+// Up to limit bytes from the start of name (resolved like OpenFile), as long
+// as the file is now. False when it cannot be opened or is not a regular
+// file; a link in name's place counts as missing unless followed.
+bool ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes,
+                          Links links = Links::NotFollowed);
 
 }  // namespace platform
