@@ -252,6 +252,8 @@ void InstallTerminationHandlers() {
   sigaction(SIGTERM, &sa, nullptr);
 }
 
+bool TerminationPending() { return g_terminate_requested != 0; }
+
 bool TakeTerminationRequest() {
   if (!g_terminate_requested) return false;
   g_terminate_requested = 0;

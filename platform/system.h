@@ -58,5 +58,7 @@ bool TakeRaiseRequest();
 // SIGINT and SIGTERM are turned into a close request, polled by the back ends.
 void InstallTerminationHandlers();
 bool TakeTerminationRequest();
+// True while a close request waits to be taken (a modal box gives up on it).
+bool TerminationPending();
 
 }  // namespace platform
