@@ -5,6 +5,7 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -357,6 +358,18 @@ bool InstallSdlBackend() {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     SDL_Log("SDL: %s", SDL_GetError());
+    return false;
+  }
+  // Without a display SDL falls back to drivers that show nothing; the game
+  // would then play unseen. Those run only when asked for by name.
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const bool invisible = driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
+  if (invisible && !(asked && *asked)) {
+    std::fprintf(stderr,
+                 "quorvane: no display found (neither DISPLAY nor WAYLAND_DISPLAY is usable); start it from a "
+                 "desktop session\n");
+    SDL_Quit();
     return false;
   }
   g_sdl = std::make_unique<SdlBackend>();
