@@ -17,17 +17,23 @@ namespace {
 std::atomic<size_t> g_largest_new{0};
 }
 
-void* operator new(size_t size) {
+// Every single-object form is replaced, so that each new meets its own
+// delete (a sanitizer build checks that they pair).
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
   size_t seen = g_largest_new.load();
   while (size > seen && !g_largest_new.compare_exchange_weak(seen, size)) {
   }
-  if (void* p = std::malloc(size ? size : 1)) return p;
+  return std::malloc(size ? size : 1);
+}
+void* operator new(size_t size) {
+  if (void* p = operator new(size, std::nothrow)) return p;
   throw std::bad_alloc();
 }
 // The compiler cannot tell that new above is malloc underneath.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 using platform::Bitmap;
 using platform::DecodeBmp;
