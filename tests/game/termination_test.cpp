@@ -41,7 +41,7 @@ TEST(Termination, SigtermWithAnErrorBoxUpEndsTheProgramInOrder) {
     EXPECT_FALSE(platform::TerminationPending());
   }
   platform::SetProgramFolder("");
-  HiScore = 0;
+  score::HiScore = 0;
 }
 
 }  // namespace
