@@ -46,11 +46,11 @@ inline constexpr std::array<TwinDropShotRow, 4> TwinDropShotRows{{
     {LargeCraft03Record[0], 80.0f, true},
 }};
 
-// Eight pairs use 16 of a table's 20 slots.
-inline std::array<TwinDropSlot, 20> TwinDropShot01Slots{};
-inline std::array<TwinDropSlot, 20> TwinDropShot02Slots{};
-inline std::array<TwinDropSlot, 20> TwinDropShot03Slots{};
-inline std::array<TwinDropSlot, 20> TwinDropShot04Slots{};
+// Eight pairs.
+inline std::array<TwinDropSlot, 16> TwinDropShot01Slots{};
+inline std::array<TwinDropSlot, 16> TwinDropShot02Slots{};
+inline std::array<TwinDropSlot, 16> TwinDropShot03Slots{};
+inline std::array<TwinDropSlot, 16> TwinDropShot04Slots{};
 
 inline constexpr TwinDropShotInstance TwinDropShot01{TwinDropShotRows[0], TwinDropShot01Slots};
 inline constexpr TwinDropShotInstance TwinDropShot02{TwinDropShotRows[1], TwinDropShot02Slots};

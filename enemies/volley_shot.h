@@ -121,15 +121,15 @@ inline constexpr std::array<VolleyShotRow, 15> VolleyShotRows = [] {
   }};
 }();
 
-// The fans of 3 launch 12 of their table's 15 slots.
 inline std::array<std::array<VolleyShotSlot, 25>, 15> VolleyShotSlots{};
 
 namespace volley_shot {
 
-// Volley n (1 to 15): its row and its table, 25 slots or 15.
+// Volley n (1 to 15): its row and its table, 25 slots (fans of 5) or 12
+// (fans of 3).
 constexpr VolleyShotInstance Volley(int n) {
   const auto k = static_cast<std::size_t>(n - 1);
-  const std::size_t size = VolleyShotRows[k].FanSize == 5 ? 25 : 15;
+  const std::size_t size = VolleyShotRows[k].FanSize == 5 ? 25 : 12;
   return {VolleyShotRows[k], std::span<VolleyShotSlot>(VolleyShotSlots[k]).first(size)};
 }
 

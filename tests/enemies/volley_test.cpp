@@ -37,7 +37,7 @@ TEST_F(VolleyTest, TimersLaunchTheirGroupsAtTheKeysAndWrap) {
   struct Case {
     const VolleyShotInstance& shot;
     int slots, n, firstKey, lastKey, cycle;
-  } cases[] = {{VolleyShot03, 25, 5, 40, 200, 260}, {VolleyShot04, 15, 3, 20, 80, 100},
+  } cases[] = {{VolleyShot03, 25, 5, 40, 200, 260}, {VolleyShot04, 12, 3, 20, 80, 100},
                {VolleyShot12, 25, 5, 60, 300, 370}, {VolleyShot15, 25, 5, 70, 350, 430},
                {RingShot01, 120, 12, 60, 600, 660}};
   for (const Case& c : cases) {
