@@ -169,6 +169,8 @@ TEST_P(SideStageRunTest, RunsFromItsSmallFryThroughItsBossToTheNextScene) {
   ResetObjects();
   ResetBosses();
   EnterScene(c.scene);
+  std::vector<std::string>& log = h.backend().mci_commands;
+  log.clear();
   ASSERT_FLOAT_EQ(c.boss->BossHitPoints, c.startHitPoints);
 
   // The small fry, frame by frame, up to the boss window.
@@ -183,6 +185,11 @@ TEST_P(SideStageRunTest, RunsFromItsSmallFryThroughItsBossToTheNextScene) {
     for (size_t i = 0; i < c.craft.size(); ++i) flew[i] = flew[i] || c.craft[i].seen();
   }
   for (size_t i = 0; i < c.craft.size(); ++i) EXPECT_TRUE(flew[i]) << c.craft[i].name;
+  // Scenes 4 and 7 started their music once, on their first frame; scene 9
+  // stays silent.
+  int opened = 0;
+  for (const std::string& command : log) opened += command.rfind("open", 0) == 0;
+  EXPECT_EQ(opened, c.scene == 9 ? 0 : 1);
 
   // The boss comes in; its attacks wait for the hit points to fall below
   // the gate, as the player's shots would bring them.
