@@ -30,6 +30,10 @@ bool ExtraModes() { return LevelMode == 2 || DoubleSpeedFlag == 1; }
 bool DoubleSpeed() { return DoubleSpeedFlag == 1; }
 bool NotDoubleSpeed() { return DoubleSpeedFlag != 1; }
 bool NotLevelMode1() { return LevelMode != 1; }
+bool LevelMode1() { return LevelMode == 1; }
+bool LevelMode2() { return LevelMode == 2; }
+bool AtDifficulty1() { return Difficulty == 1; }
+bool DoubleSpeedNonZero() { return DoubleSpeedFlag != 0; }
 
 const StageScript& ScriptOf(int scene) {
   static const StageScript* const scripts[] = {&Scene2Script, &Scene3Script, &Scene4Script, &Scene5Script,

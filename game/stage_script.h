@@ -70,6 +70,12 @@ void UpdateDraw() {
   I.Update();
   I.Draw();
 }
+// A call made only while a condition holds, where a script puts a
+// conditional call in the middle of a row.
+template <Condition when, Call call>
+void When() {
+  if (when()) call();
+}
 
 // The power-up windows of every stage but the first.
 inline constexpr Window StandardPowerUps[] = {{100, 150}, {300, 350}, {500, 550}, {800, 850}, {1000, 1050}};
@@ -126,5 +132,9 @@ bool ExtraModes();        // LevelMode 2 or DoubleSpeedFlag 1
 bool DoubleSpeed();       // DoubleSpeedFlag 1
 bool NotDoubleSpeed();    // DoubleSpeedFlag not 1
 bool NotLevelMode1();     // LevelMode not 1
+bool LevelMode1();        // LevelMode 1
+bool LevelMode2();        // LevelMode 2
+bool AtDifficulty1();     // Difficulty 1
+bool DoubleSpeedNonZero();  // DoubleSpeedFlag not 0
 
 }  // namespace stage
