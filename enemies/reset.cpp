@@ -2,15 +2,21 @@
 
 #include <algorithm>
 
+#include "enemies/aimed_line_shot.h"
+#include "enemies/aimed_shot.h"
 #include "enemies/crossing_spinner.h"
 #include "enemies/diagonal_diver.h"
 #include "enemies/diagonal_large_craft.h"
 #include "enemies/flame_faller.h"
+#include "enemies/lane_diver.h"
 #include "enemies/line_shot.h"
 #include "enemies/rising_lock_target.h"
 #include "enemies/side_glider.h"
+#include "enemies/spinning_faller.h"
+#include "enemies/spinning_lock_target.h"
 #include "enemies/straight_shot.h"
 #include "enemies/timed_diagonal_diver.h"
+#include "enemies/zigzag_fighter.h"
 
 namespace enemies {
 
@@ -34,19 +40,41 @@ void ResetSmallFry() {
   ResetTogether(LineShot01);
   RisingLockTarget01.Reset();
   RisingLockTarget02.Reset();
+  LaneDiver01.Reset();
+  ResetTogether(AimedShot01);
+  LaneDiver02.Reset();
+  ResetTogether(AimedShot02);
+  SpinningFaller01.Reset();
+  ResetTogether(AimedShot03);
+  SpinningFaller02.Reset();
+  ResetTogether(AimedShot04);
+  SpinningFaller03.Reset();
+  ResetTogether(AimedShot05);
   FlameFaller02.Reset();
   ResetTogether(LineShot02);
   ResetTogether(StraightShot01, StraightShot02, StraightShot03);
   CrossingSpinner01.Reset();
+  ResetTogether(AimedLineShot01);
+  ResetTogether(AimedLineShot02);
+  ResetTogether(AimedLineShot03);
   ResetTogether(StraightShot04, StraightShot05, StraightShot06);
   CrossingSpinner02.Reset();
+  ResetTogether(AimedLineShot04);
+  ResetTogether(AimedLineShot05);
+  ResetTogether(AimedLineShot06);
   ResetTogether(StraightShot07, StraightShot08, StraightShot09);
   FlameFaller03.Reset();
   ResetTogether(StraightShot10, StraightShot11, StraightShot12, StraightShot13, StraightShot14);
   ResetTogether(LineShot03, LineShot04, LineShot05, LineShot06, LineShot07);
   SideGlider01.Reset();
+  ResetTogether(AimedShot06);
+  ResetTogether(AimedLineShot07);
+  ResetTogether(AimedLineShot08);
   ResetTogether(StraightShot15, StraightShot16, StraightShot17);
   SideGlider02.Reset();
+  ResetTogether(AimedShot07);
+  ResetTogether(AimedLineShot09);
+  ResetTogether(AimedLineShot10);
   ResetTogether(StraightShot18, StraightShot19, StraightShot20);
   DiagonalLargeCraft01.Reset();
   ResetTogether(StraightShot21, StraightShot22, StraightShot23, StraightShot24, StraightShot25);
@@ -68,6 +96,34 @@ void ResetSmallFry() {
   ResetTogether(StraightShot51, StraightShot52, StraightShot53, StraightShot54, StraightShot55);
   TimedDiagonalDiver02.Reset();
   ResetTogether(StraightShot56, StraightShot57, StraightShot58, StraightShot59, StraightShot60);
+  ZigzagFighter01.Reset();
+  ResetTogether(AimedLineShot11);
+  ResetTogether(AimedLineShot12);
+  ZigzagFighter02.Reset();
+  ResetTogether(AimedLineShot13);
+  ResetTogether(AimedLineShot14);
+  ZigzagFighter03.Reset();
+  ResetTogether(AimedLineShot15);
+  ResetTogether(AimedLineShot16);
+  ZigzagFighter04.Reset();
+  ResetTogether(AimedLineShot17);
+  ResetTogether(AimedLineShot18);
+  ZigzagFighter05.Reset();
+  ResetTogether(AimedShot08);
+  ZigzagFighter06.Reset();
+  ResetTogether(AimedShot09);
+  ZigzagFighter07.Reset();
+  ResetTogether(AimedShot10);
+  ZigzagFighter08.Reset();
+  ResetTogether(AimedShot11);
+  SpinningLockTarget01.Reset();
+  ResetTogether(AimedLineShot19);
+  ResetTogether(AimedLineShot20);
+  SpinningLockTarget02.Reset();
+  ResetTogether(AimedLineShot21);
+  ResetTogether(AimedLineShot22);
+  SpinningLockTarget03.Reset();
+  SpinningLockTarget04.Reset();
 }
 
 }  // namespace enemies

@@ -3,7 +3,18 @@
 #include <cstdint>
 
 #include "engine/frame.h"
+#include "bosses/boss.h"
+#include "enemies/crossing_spinner.h"
+#include "enemies/diagonal_diver.h"
+#include "enemies/diagonal_large_craft.h"
 #include "enemies/flame_faller.h"
+#include "enemies/lane_diver.h"
+#include "enemies/spinning_faller.h"
+#include "enemies/spinning_lock_target.h"
+#include "enemies/zigzag_fighter.h"
+#include "enemies/rising_lock_target.h"
+#include "enemies/side_glider.h"
+#include "enemies/timed_diagonal_diver.h"
 #include "game/score.h"
 
 using namespace score;
@@ -21,17 +32,83 @@ constexpr CraftTarget Craft() {
   return {I.Slots, [](int slot) { I.Hit(slot); }};
 }
 
-// The rows of the craft that fall and cross: boxes of sets A, B and the
-// special shots around a 60 to 80 pixel craft.
-constexpr Target Faller(CraftTarget c, float minY, Range y, Range xa, int pa, Range xb, int pb, Range xs, int ps) {
-  return Target{c, {}, minY, minY, y, xa, xb, xs, pa, pb, ps, false, false, 0.0f};
+// A craft row: the lowest y, the y box, and per set its x box and points.
+constexpr Target CraftRow(CraftTarget c, float minY, Range y, Range xa, int pa, Range xb, int pb, Range xs, int ps,
+                          float minYSpecial) {
+  return Target{c, {}, minY, minYSpecial, y, xa, xb, xs, pa, pb, ps, false, false, 0.0f};
 }
+constexpr Target CraftRow(CraftTarget c, float minY, Range y, Range xa, int pa, Range xb, int pb, Range xs, int ps) {
+  return CraftRow(c, minY, y, xa, pa, xb, pb, xs, ps, minY);
+}
+// The divers: set A adds its 20 points to the score directly.
+constexpr Target DiverRow(CraftTarget c) {
+  Target t = CraftRow(c, -30, {-60, 50}, {0, 30}, DirectPoints, {0, 30}, 50, {0, 70}, 50);
+  t.DirectA = true;
+  return t;
+}
+constexpr Target Fighter(CraftTarget c, float minY = -30) {
+  return CraftRow(c, minY, {-60, 50}, {0, 40}, 100, {0, 40}, 50, {0, 80}, 50);
+}
+constexpr Target LockTarget(CraftTarget c) {
+  return CraftRow(c, -30, {-60, 50}, {0, 60}, 250, {0, 60}, 250, {0, 100}, 250);
+}
+// A boss: a shard takes `shard` hit points per second of frame step.
+template <const auto& Ops>
+constexpr Target BossRow(bosses::BossRecord& r, Range xa, int pa, Range xb, int pb, Range xs, int ps, float shard) {
+  return Target{{}, {&r, [] { Ops.Hit(); }}, 0, 0, {10, 200}, xa, xb, xs, pa, pb, ps, false, false, shard};
+}
+
+// Faller-sized craft: the boxes of sets A, B and the special shots.
+constexpr Range Y60{-60, 50};
+constexpr Range X40{-40, 60}, X60{-60, 80}, X20{-20, 80};
+
+using namespace enemies;
+using namespace bosses;
 
 // In the order they are tested: the craft, then the bosses.
 const Target kTargets[] = {
-    Faller(Craft<enemies::FlameFaller01>(), -45, {-60, 50}, {-40, 50}, 100, {-60, 70}, 50, {-20, 70}, 50),
-    Faller(Craft<enemies::FlameFaller02>(), -30, {-60, 50}, {-40, 60}, 100, {-60, 80}, 50, {-20, 80}, 50),
-    Faller(Craft<enemies::FlameFaller03>(), -30, {-60, 50}, {-40, 60}, 100, {-60, 80}, 50, {-20, 80}, 50),
+    CraftRow(Craft<FlameFaller01>(), -45, Y60, {-40, 50}, 100, {-60, 70}, 50, {-20, 70}, 50),
+    CraftRow(Craft<RisingLockTarget01>(), -30, {-60, 60}, {-40, 60}, 250, {-40, 60}, 250, {0, 60}, 250),
+    CraftRow(Craft<RisingLockTarget02>(), -30, {-60, 60}, {-40, 80}, 250, {-40, 80}, 250, {0, 80}, 250),
+    CraftRow(Craft<LaneDiver01>(), -50, Y60, {-40, 40}, 100, {-60, 60}, 50, {-20, 60}, 50),
+    CraftRow(Craft<LaneDiver02>(), -50, Y60, {-40, 40}, 100, {-60, 60}, 50, {-20, 60}, 50),
+    CraftRow(Craft<SpinningFaller01>(), -30, Y60, X40, 100, X60, 50, X20, 50),
+    CraftRow(Craft<SpinningFaller02>(), -30, Y60, X40, 100, X60, 50, X20, 50),
+    CraftRow(Craft<SpinningFaller03>(), -30, Y60, X40, 100, X60, 50, X20, 50),
+    CraftRow(Craft<FlameFaller02>(), -30, Y60, X40, 100, X60, 50, X20, 50),
+    CraftRow(Craft<CrossingSpinner01>(), -60, Y60, X40, 150, X60, 50, X20, 50),
+    CraftRow(Craft<CrossingSpinner02>(), -60, Y60, X40, 150, X60, 50, X20, 50),
+    CraftRow(Craft<FlameFaller03>(), -30, Y60, X40, 100, X60, 50, X20, 50),
+    CraftRow(Craft<SideGlider01>(), -30, Y60, X40, 200, X60, 50, X20, 50),
+    CraftRow(Craft<SideGlider02>(), -30, Y60, X40, 200, X60, 50, X20, 50),
+    CraftRow(Craft<DiagonalLargeCraft01>(), -30, Y60, {0, 140}, 100, {0, 140}, 50, {0, 180}, 50, 5),
+    CraftRow(Craft<DiagonalLargeCraft02>(), -30, Y60, {0, 140}, 100, {0, 140}, 50, {0, 180}, 50, 5),
+    DiverRow(Craft<DiagonalDiver01>()),
+    DiverRow(Craft<DiagonalDiver02>()),
+    DiverRow(Craft<TimedDiagonalDiver01>()),
+    DiverRow(Craft<DiagonalDiver03>()),
+    DiverRow(Craft<DiagonalDiver04>()),
+    DiverRow(Craft<TimedDiagonalDiver02>()),
+    Fighter(Craft<ZigzagFighter01>()),
+    Fighter(Craft<ZigzagFighter02>()),
+    Fighter(Craft<ZigzagFighter03>()),
+    Fighter(Craft<ZigzagFighter04>()),
+    Fighter(Craft<ZigzagFighter05>()),
+    Fighter(Craft<ZigzagFighter06>()),
+    Fighter(Craft<ZigzagFighter07>(), -32),
+    Fighter(Craft<ZigzagFighter08>()),
+    LockTarget(Craft<SpinningLockTarget01>()),
+    LockTarget(Craft<SpinningLockTarget02>()),
+    LockTarget(Craft<SpinningLockTarget03>()),
+    LockTarget(Craft<SpinningLockTarget04>()),
+    BossRow<Scene2BossOps>(Scene2Boss, {80, 300}, 100, {80, 300}, 50, {80, 340}, 50, 40),
+    BossRow<Scene4BossOps>(Scene4Boss, {80, 300}, 100, {80, 300}, 50, {80, 340}, 50, 40),
+    BossRow<Scene8BossOps>(Scene8Boss, {80, 320}, 100, {80, 320}, 50, {80, 360}, 50, 40),
+    BossRow<Scene5BossOps>(Scene5Boss, {80, 300}, 100, {80, 300}, 50, {80, 340}, 50, 40),
+    BossRow<Scene6BossOps>(Scene6Boss, {50, 270}, 100, {50, 270}, 50, {50, 310}, 50, 40),
+    BossRow<Scene7BossOps>(Scene7Boss, {50, 330}, 250, {50, 330}, 50, {50, 370}, 50, 35),
+    BossRow<Scene3BossOps>(Scene3Boss, {50, 390}, 250, {50, 390}, 60, {50, 430}, 60, 35),
+    BossRow<Scene9BossOps>(Scene9Boss, {50, 370}, 100, {50, 370}, 50, {50, 410}, 50, 40),
 };
 
 bool Inside(int v, int base, Range r) { return base + r.Lo <= v && v <= base + r.Hi; }
