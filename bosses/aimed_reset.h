@@ -1,10 +1,16 @@
-// The start state of the aimed rings, lines and fans, boss by boss in the
-// order of the boss reset, so that their random start frames come in a fixed
+// How the aimed patterns' tables are put back to their start state: a pass
+// over tables reset together sets slot i of each, in the order given, before
+// slot i + 1, so that their random start frames are drawn in the game's
 // order.
 #pragma once
+#include <algorithm>
 
 namespace bosses {
 
-void ResetAimedPatterns();
+template <class... Table>
+void Pass(const Table&... tables) {
+  const int most = std::max({tables.SlotCount()...});
+  for (int i = 0; i < most; ++i) (tables.ResetSlot(i), ...);
+}
 
 }  // namespace bosses

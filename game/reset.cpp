@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "bosses/reset.h"
 #include "enemies/reset.h"
 #include "engine/random.h"
 #include "game/backgrounds.h"
@@ -69,8 +68,7 @@ void ResetObjects() {
 }
 
 void ResetBosses() {
-  bosses::ResetBossTables();
-  patterns::ResetPatternTables();
+  patterns::ResetBossesAndPatterns();
 }
 
 }  // namespace flow

@@ -1,9 +1,12 @@
-// Every drop table back to its start state, boss by boss in the order the
-// random start frames are drawn.
+// The drop kinds' tables put back to their start state, instance by
+// instance over a range of instance numbers, one pass each (the boss reset
+// calls them in its order).
 #pragma once
 
 namespace patterns {
 
-void ResetDropTables();
+void ResetTwinDrops(int from, int to);
+void ResetFormationDrops(int from, int to);
+void ResetSmallDrops(int from, int to);
 
 }  // namespace patterns
