@@ -3,13 +3,12 @@
 // them; a boss's Draw only reads them, to mark every locked point.
 #pragma once
 
+#include "enemies/common/lock_on.h"
+
 namespace bosses {
 
-struct LockOnRecord {
-  int X = -500;  // top-left corner of the 60x60 marker, the point the shot homes on
-  int Y = 500;
-  int Locked = 0;
-};
+// The craft's record type: the lock shots fly at both alike.
+using enemies::LockOnRecord;
 
 inline LockOnRecord BossLockShot01LockOn[3];
 inline LockOnRecord BossLockShot02LockOn[3];

@@ -5,7 +5,9 @@
 #include "enemies/reset.h"
 #include "engine/random.h"
 #include "game/backgrounds.h"
+#include "game/bomb.h"
 #include "game/lock_sight.h"
+#include "game/lock_weapons.h"
 #include "game/player.h"
 #include "game/powerup.h"
 #include "game/replay.h"
@@ -54,11 +56,12 @@ void ResetObjects() {
   ResetShotCounters();
   LockSight = LockSightPoint{elDraw::WholeParkX, elDraw::WholeParkY};
 
-  // The lock-on weapons' tables are reset here, before the player's, as they
-  // join the game.
+  // The lock-on weapons' tables, before the player's.
+  lockon::ResetLockWeapons();
 
-  // The player's tables; the bomb shards join them after the fragments.
+  // The player's tables.
   ResetDeathFragments();
+  ResetBombShards();
   ResetShotTables();
 
   // The small fry draw their random start values before the starfield.

@@ -8,6 +8,9 @@
 #include "enemies/diagonal_diver.h"
 #include "enemies/diagonal_large_craft.h"
 #include "enemies/flame_faller.h"
+#include "enemies/giant_craft.h"
+#include "enemies/large_craft.h"
+#include "enemies/sweeping_craft.h"
 #include "enemies/lane_diver.h"
 #include "enemies/spinning_faller.h"
 #include "enemies/spinning_lock_target.h"
@@ -51,6 +54,15 @@ constexpr Target Fighter(CraftTarget c, float minY = -30) {
 }
 constexpr Target LockTarget(CraftTarget c) {
   return CraftRow(c, -30, {-60, 50}, {0, 60}, 250, {0, 60}, 250, {0, 100}, 250);
+}
+constexpr Target Sweeper(CraftTarget c) {
+  return CraftRow(c, -30, {-60, 50}, {60, 80}, 300, {60, 80}, 300, {40, 140}, 300);
+}
+// The giant craft takes its Hit and points only from its 25th touch on.
+constexpr Target Giant(CraftTarget c) {
+  Target t = CraftRow(c, -30, {-60, 200}, {60, 180}, 500, {60, 180}, 500, {40, 240}, 500);
+  t.CountsTouches = true;
+  return t;
 }
 // A boss: a shard takes `shard` hit points per second of frame step.
 template <const auto& Ops>
@@ -101,6 +113,18 @@ const Target kTargets[] = {
     LockTarget(Craft<SpinningLockTarget02>()),
     LockTarget(Craft<SpinningLockTarget03>()),
     LockTarget(Craft<SpinningLockTarget04>()),
+    // Row 35's x boxes for sets A and B run backwards: only the special
+    // shots can hit it.
+    CraftRow(Craft<LargeCraft01>(), -30, Y60, {60, 20}, 100, {60, 20}, 50, {40, 80}, 50),
+    CraftRow(Craft<LargeCraft02>(), -30, Y60, {60, 120}, 100, {60, 120}, 50, {40, 180}, 50, 5),
+    CraftRow(Craft<LargeCraft03>(), -30, Y60, {60, 80}, 100, {60, 80}, 50, {40, 140}, 50, 5),
+    Sweeper(Craft<SweepingCraft01>()),
+    Sweeper(Craft<SweepingCraft02>()),
+    Sweeper(Craft<SweepingCraft03>()),
+    Sweeper(Craft<SweepingCraft04>()),
+    Sweeper(Craft<SweepingCraft05>()),
+    Sweeper(Craft<SweepingCraft06>()),
+    Giant(Craft<GiantCraft01>()),
     BossRow<Scene2BossOps>(Scene2Boss, {80, 300}, 100, {80, 300}, 50, {80, 340}, 50, 40),
     BossRow<Scene4BossOps>(Scene4Boss, {80, 300}, 100, {80, 300}, 50, {80, 340}, 50, 40),
     BossRow<Scene8BossOps>(Scene8Boss, {80, 320}, 100, {80, 320}, 50, {80, 360}, 50, 40),

@@ -6,6 +6,8 @@
 #include "enemies/diagonal_diver.h"
 #include "enemies/diagonal_large_craft.h"
 #include "enemies/flame_faller.h"
+#include "enemies/giant_craft.h"
+#include "enemies/large_craft.h"
 #include "enemies/rising_lock_target.h"
 #include "game/score.h"
 #include "game/shot_targets.h"
@@ -19,6 +21,8 @@ using testing_support::EnemyTest;
 class ShotTargetsTest : public EnemyTest {};
 
 TEST_F(ShotTargetsTest, CraftBoxesPerShotSet) {
+  // 44 craft kinds and the 8 bosses.
+  EXPECT_EQ(Targets().size(), 52u);
   struct Case {
     std::span<enemies::ObjectSlot> slots;
     float x, y;  // the craft's corner
@@ -95,6 +99,35 @@ TEST_F(ShotTargetsTest, BossesTakeDamagePerShotSet) {
   boss.Y = -0.5f;
   EXPECT_FALSE(HitTargets(280, 60, ShotSet::A));
   EXPECT_FLOAT_EQ(boss.BossHitPoints, start - 103.0f * Step);
+}
+
+TEST_F(ShotTargetsTest, TheGiantCraftCountsTwentyFiveTouches) {
+  score::Score = 0;
+  enemies::ObjectSlot& g = enemies::GiantCraft01.Slots[0];
+  g.X = 250.0f;
+  g.Y = 100.0f;
+  for (int touch = 1; touch <= 24; ++touch) HitTargets(400, 150, ShotSet::B);
+  EXPECT_EQ(g.Hit, 0);
+  EXPECT_EQ(score::Score, 0);
+  EXPECT_EQ(g.HitCounter, 24);
+  HitTargets(400, 150, ShotSet::B);
+  EXPECT_EQ(g.Hit, 1);
+  EXPECT_EQ(score::Score, 500);
+  HitTargets(400, 150, ShotSet::B);  // and on every touch after it
+  EXPECT_EQ(score::Score, 1000);
+}
+
+TEST_F(ShotTargetsTest, TheBackwardsBoxOfTheFirstLargeCraftTakesOnlySpecialShots) {
+  enemies::ObjectSlot& c = enemies::LargeCraft01.Slots[0];
+  c.X = 300.0f;
+  c.Y = 100.0f;
+  for (int sx = 280; sx <= 400; sx += 5) {
+    HitTargets(sx, 100, ShotSet::A);
+    HitTargets(sx, 100, ShotSet::B);
+  }
+  EXPECT_EQ(c.Hit, 0);
+  HitTargets(340, 100, ShotSet::Special);
+  EXPECT_EQ(c.Hit, 1);
 }
 
 }  // namespace
