@@ -10,18 +10,14 @@
 #include "enemies/cluster_drop_shot.h"
 #include "enemies/crossing_spinner.h"
 #include "enemies/curving_chain_shot.h"
-#include "enemies/diagonal_large_craft.h"
 #include "enemies/flame_faller.h"
 #include "enemies/large_craft.h"
 #include "enemies/line_shot.h"
-#include "enemies/spinning_lock_target.h"
 #include "enemies/straight_shot.h"
-#include "enemies/sweeping_craft.h"
 #include "enemies/volley_shot.h"
 #include "enemies/zigzag_fighter.h"
 #include "game/boss_lock_shot.h"
-#include "game/lock_shot.h"
-#include "game/missile_barrage.h"
+#include "game/stage_rows.h"
 #include "patterns/drops/falling_arm.h"
 #include "patterns/drops/formation_drop.h"
 #include "patterns/drops/small_drop.h"
@@ -98,15 +94,9 @@ constexpr AttackRow kAttacks[] = {
 };
 
 // The craft, one family after the other, each followed by its windows.
-constexpr Call kSpinners[] = {MoveDraw<CrossingSpinner01>, MoveDraw<CrossingSpinner02>};
-constexpr Call kSpinnersAgain[] = {Move<CrossingSpinner01>, Move<CrossingSpinner02>};
 constexpr Call kSpinner01Wave[] = {Spawn<CrossingSpinner01>, Fire<StraightShot04>, Fire<AimedLineShot01>};
-constexpr Call kLineShots0203[] = {Fire<AimedLineShot02>, Fire<AimedLineShot03>};
-constexpr Call kStraight0506[] = {Fire<StraightShot05>, Fire<StraightShot06>};
 constexpr Call kVolley01[] = {Fire<VolleyShot01>};
 constexpr Call kSpinner02Wave[] = {Spawn<CrossingSpinner02>, Fire<StraightShot07>, Fire<AimedLineShot04>};
-constexpr Call kLineShots0506[] = {Fire<AimedLineShot05>, Fire<AimedLineShot06>};
-constexpr Call kStraight0809[] = {Fire<StraightShot08>, Fire<StraightShot09>};
 constexpr Call kVolley02[] = {Fire<VolleyShot02>};
 
 constexpr Call kFaller02[] = {Move<FlameFaller02>, Move<FlameFaller02>, Draw<FlameFaller02>};
@@ -118,68 +108,46 @@ constexpr Call kStraight0203[] = {Fire<StraightShot02>, Fire<StraightShot03>};
 constexpr Call kFaller03[] = {Move<FlameFaller03>, Move<FlameFaller03>, Draw<FlameFaller03>};
 constexpr Call kFaller03Spawn[] = {Spawn<FlameFaller03>};
 constexpr Call kLineShot03[] = {Fire<LineShot03>};
-constexpr Call kLineShots0405[] = {Fire<LineShot04>, Fire<LineShot05>};
 constexpr Call kFaller03Wave[] = {Spawn<FlameFaller03>, Fire<StraightShot10>, Fire<StraightShot11>,
                                   Fire<StraightShot12>, Fire<StraightShot13>, Fire<StraightShot14>,
                                   Fire<LineShot03>,      Fire<LineShot04>,      Fire<LineShot05>,
                                   Fire<LineShot06>,      Fire<LineShot07>};
 
-constexpr Call kLarge01[] = {MoveDraw<DiagonalLargeCraft01>};
-constexpr Call kLarge01Wave[] = {Spawn<DiagonalLargeCraft01>, Fire<StraightShot21>, Fire<StraightShot22>,
-                                 Fire<StraightShot23>,        Fire<StraightShot24>, Fire<StraightShot25>,
-                                 Fire<VolleyShot03>,          Fire<VolleyShot04>,   Fire<VolleyShot05>};
-constexpr Call kLarge02[] = {MoveDraw<DiagonalLargeCraft02>};
-constexpr Call kLarge02Wave[] = {Spawn<DiagonalLargeCraft02>, Fire<StraightShot26>, Fire<StraightShot27>,
-                                 Fire<StraightShot28>,        Fire<StraightShot29>, Fire<StraightShot30>,
-                                 Fire<VolleyShot06>,          Fire<VolleyShot07>,   Fire<VolleyShot08>};
 
-constexpr Call kTarget01[] = {MoveDraw<SpinningLockTarget01>};
-constexpr Call kTarget01Fire[] = {Fire<SpinningLockTarget01>};
-constexpr Call kTarget02[] = {MoveDraw<SpinningLockTarget02>};
-constexpr Call kTarget02Fire[] = {Fire<SpinningLockTarget02>};
-constexpr Call kTarget03[] = {MoveDraw<SpinningLockTarget03>};
-constexpr Call kTarget03Fire[] = {Fire<SpinningLockTarget03>};
-constexpr Call kTarget04[] = {MoveDraw<SpinningLockTarget04>};
-constexpr Call kTarget04Fire[] = {Fire<SpinningLockTarget04>};
 
-constexpr Call kLargeCraft02[] = {MoveDraw<LargeCraft02>};
 constexpr Call kLargeCraft02Wave[] = {Spawn<LargeCraft02>, Fire<VolleyShot09>, Fire<VolleyShot10>, Fire<VolleyShot11>,
                                       Fire<VolleyShot12>,  Fire<VolleyShot13>, Fire<VolleyShot14>};
 constexpr Call kLargeCraft02Late[] = {Spawn<LargeCraft02>, Fire<VolleyShot12>, Fire<VolleyShot13>,
                                       Fire<VolleyShot14>};
 
-constexpr Call kZigzag05[] = {MoveDraw<ZigzagFighter05>};
 constexpr Call kZigzag05Fire[] = {Fire<ZigzagFighter05>};
-constexpr Call kZigzag06[] = {MoveDraw<ZigzagFighter06>};
 constexpr Call kZigzag06Fire[] = {Fire<ZigzagFighter06>};
 constexpr Call kZigzag07[] = {MoveDraw<ZigzagFighter07>};
 constexpr Call kZigzag07Fire[] = {Fire<ZigzagFighter07>};
 constexpr Call kZigzag08[] = {MoveDraw<ZigzagFighter08>};
 constexpr Call kZigzag08Fire[] = {Fire<ZigzagFighter08>};
 
-constexpr Call kSweepers[] = {MoveDraw<SweepingCraft03>, MoveDraw<SweepingCraft04>};
-constexpr Call kSweepersSpawn[] = {Spawn<SweepingCraft03>, Spawn<SweepingCraft04>};
 
 constexpr ProgressRow kSmallFry[] = {
-    EveryFrame(kSpinners),
-    EveryFrame(kSpinnersAgain, DoubleSpeed),
+    EveryFrame(rows::kCrossingSpinners),
+    EveryFrame(rows::kCrossingSpinnersAgain, DoubleSpeed),
     {150, 220, nullptr, kSpinner01Wave},
-    {150, 190, DoubleSpeed, kLineShots0203},
-    {150, 220, LevelMode1, kStraight0506},
+    {150, 190, DoubleSpeed, rows::kAimedLineShots0203},
+    {150, 220, LevelMode1, rows::kStraightShots0506},
     {160, 200, LevelMode2, kVolley01},
     {150, 220, nullptr, kSpinner02Wave},
-    {150, 190, DoubleSpeed, kLineShots0506},
-    {150, 220, LevelMode1, kStraight0809},
+    {150, 190, DoubleSpeed, rows::kAimedLineShots0506},
+    {150, 220, LevelMode1, rows::kStraightShots0809},
     {160, 200, LevelMode2, kVolley02},
     {750, 890, nullptr, kSpinner01Wave},
-    {750, 790, DoubleSpeed, kLineShots0203},
-    {840, 890, DoubleSpeed, kLineShots0203},
-    {750, 890, LevelMode1, kStraight0506},
+    {750, 790, DoubleSpeed, rows::kAimedLineShots0203},
+    {840, 890, DoubleSpeed, rows::kAimedLineShots0203},
+    {750, 890, LevelMode1, rows::kStraightShots0506},
     {810, 850, LevelMode2, kVolley01},
     {750, 890, nullptr, kSpinner02Wave},
-    {750, 790, DoubleSpeed, kLineShots0506},
-    {840, 890, DoubleSpeed, kLineShots0506},
-    {750, 890, LevelMode1, kStraight0809},
+    {750, 790, DoubleSpeed, rows::kAimedLineShots0506},
+    {840, 890, DoubleSpeed, rows::kAimedLineShots0506},
+    {750, 890, LevelMode1, rows::kStraightShots0809},
     {810, 850, LevelMode2, kVolley02},
 
     EveryFrame(kFaller02),
@@ -196,39 +164,39 @@ constexpr ProgressRow kSmallFry[] = {
     EveryFrame(kFaller03),
     {80, 130, nullptr, kFaller03Spawn},
     {80, 130, LevelMode1, kLineShot03},
-    {80, 130, ExtraModes, kLineShots0405},
+    {80, 130, ExtraModes, rows::kLineShots0405},
     {700, 800, nullptr, kFaller03Spawn},
     {700, 800, LevelMode1, kLineShot03},
-    {700, 800, ExtraModes, kLineShots0405},
+    {700, 800, ExtraModes, rows::kLineShots0405},
     {1000, 1100, nullptr, kFaller03Wave},
 
-    EveryFrame(kLarge01),
-    {200, 230, nullptr, kLarge01Wave},
-    {670, 700, nullptr, kLarge01Wave},
-    EveryFrame(kLarge02),
-    {200, 230, nullptr, kLarge02Wave},
-    {670, 700, nullptr, kLarge02Wave},
+    EveryFrame(rows::kDiagonalLargeCraft01),
+    {200, 230, nullptr, rows::kDiagonalLargeCraft01Wave},
+    {670, 700, nullptr, rows::kDiagonalLargeCraft01Wave},
+    EveryFrame(rows::kDiagonalLargeCraft02),
+    {200, 230, nullptr, rows::kDiagonalLargeCraft02Wave},
+    {670, 700, nullptr, rows::kDiagonalLargeCraft02Wave},
 
-    EveryFrame(kTarget01),
-    {300, 350, nullptr, kTarget01Fire},
-    EveryFrame(kTarget02),
-    {350, 400, nullptr, kTarget02Fire},
-    EveryFrame(kTarget03),
-    {100, 150, nullptr, kTarget03Fire},
-    {960, 1000, nullptr, kTarget03Fire},
-    EveryFrame(kTarget04),
-    {700, 750, nullptr, kTarget04Fire},
-    {960, 1000, nullptr, kTarget04Fire},
+    EveryFrame(rows::kSpinningLockTarget01),
+    {300, 350, nullptr, rows::kSpinningLockTarget01Fire},
+    EveryFrame(rows::kSpinningLockTarget02),
+    {350, 400, nullptr, rows::kSpinningLockTarget02Fire},
+    EveryFrame(rows::kSpinningLockTarget03),
+    {100, 150, nullptr, rows::kSpinningLockTarget03Fire},
+    {960, 1000, nullptr, rows::kSpinningLockTarget03Fire},
+    EveryFrame(rows::kSpinningLockTarget04),
+    {700, 750, nullptr, rows::kSpinningLockTarget04Fire},
+    {960, 1000, nullptr, rows::kSpinningLockTarget04Fire},
 
-    EveryFrame(kLargeCraft02, DoubleSpeed),
+    EveryFrame(rows::kLargeCraft02, DoubleSpeed),
     {200, 400, DoubleSpeed, kLargeCraft02Wave},
     {700, 1100, DoubleSpeed, kLargeCraft02Late},
 
-    EveryFrame(kZigzag05),
+    EveryFrame(rows::kZigzagFighter05),
     {550, 600, nullptr, kZigzag05Fire},
     {800, 860, nullptr, kZigzag05Fire},
     {1000, 1100, nullptr, kZigzag05Fire},
-    EveryFrame(kZigzag06),
+    EveryFrame(rows::kZigzagFighter06),
     {550, 600, nullptr, kZigzag06Fire},
     {800, 860, nullptr, kZigzag06Fire},
     {1000, 1100, nullptr, kZigzag06Fire},
@@ -239,34 +207,26 @@ constexpr ProgressRow kSmallFry[] = {
     {600, 650, nullptr, kZigzag08Fire},
     {750, 800, nullptr, kZigzag08Fire},
 
-    EveryFrame(kSweepers),
-    {900, 940, nullptr, kSweepersSpawn},
-    {1120, 1200, nullptr, kSweepersSpawn},
+    EveryFrame(rows::kSweepingCraft0304),
+    {900, 940, nullptr, rows::kSweepingCraft0304Spawn},
+    {1120, 1200, nullptr, rows::kSweepingCraft0304Spawn},
 };
 
 // The bullets, each updated then drawn unless the row says otherwise, boss
 // patterns first.
-constexpr Call kBossPatterns[] = {
-    UpdateDraw<FallingArm08>,    UpdateDraw<FallingArm09>,    UpdateDraw<FallingArm07>,    UpdateDraw<FallingArm11>,
-    UpdateDraw<FallingArm12>,    UpdateDraw<FallingArm10>,    UpdateDraw<FallingArm14>,    UpdateDraw<FallingArm15>,
-    UpdateDraw<FallingArm13>,    UpdateDraw<AimedLine41>,     UpdateDraw<AimedLine42>,     UpdateDraw<AimedLine43>,
-    UpdateDraw<AimedLine44>,     UpdateDraw<AimedLine45>,     UpdateDraw<AimedLine46>,     UpdateDraw<AimedLine47>,
-    UpdateDraw<AimedLine48>,     UpdateDraw<AimedLine49>,     UpdateDraw<AimedLine50>,     UpdateDraw<AimedLine51>,
-    UpdateDraw<AimedLine52>,     UpdateDraw<AimedRing10>,     UpdateDraw<AimedRing11>,     UpdateDraw<FormationDrop28>,
-    UpdateDraw<FormationDrop29>, UpdateDraw<FormationDrop30>, UpdateDraw<FormationDrop31>, UpdateDraw<FormationDrop26>,
-    UpdateDraw<FormationDrop27>, UpdateDraw<FormationDrop25>, UpdateDraw<TwinDrop14>,      UpdateDraw<TwinDrop15>,
-    UpdateDraw<SmallDrop43>,     UpdateDraw<SmallDrop44>,     UpdateDraw<SmallDrop45>,     UpdateDraw<SmallDrop46>,
-    UpdateDraw<SmallDrop47>,     UpdateDraw<SmallDrop48>,     UpdateDraw<SmallDrop49>,     UpdateDraw<SmallDrop50>,
-    UpdateDraw<SmallDrop51>,     UpdateDraw<FormationDrop06>, UpdateDraw<FormationDrop07>, UpdateDraw<TwinDrop05>,
-    UpdateDraw<TwinDrop06>,      UpdateDraw<FormationDrop16>, UpdateDraw<FormationDrop17>, UpdateDraw<FormationDrop14>,
-    UpdateDraw<FormationDrop15>, UpdateDraw<FormationDrop13>, UpdateDraw<AimedRing03>,     UpdateDraw<TwinDrop07>,
-    UpdateDraw<TwinDrop08>,      UpdateDraw<SmallDrop09>,     UpdateDraw<SmallDrop10>,     UpdateDraw<SmallDrop11>,
-    UpdateDraw<SmallDrop12>,     UpdateDraw<SmallDrop13>,     UpdateDraw<SmallDrop14>,     UpdateDraw<SmallDrop15>,
-    UpdateDraw<AimedFan32>,      UpdateDraw<AimedFan33>,      UpdateDraw<AimedFan34>,      UpdateDraw<AimedFan35>,
-    UpdateDraw<AimedFan36>,      UpdateDraw<AimedFan37>,      UpdateDraw<AimedFan38>,
+constexpr Call kArmsAndLines[] = {
+    UpdateDraw<FallingArm08>, UpdateDraw<FallingArm09>, UpdateDraw<FallingArm07>, UpdateDraw<FallingArm11>,
+    UpdateDraw<FallingArm12>, UpdateDraw<FallingArm10>, UpdateDraw<FallingArm14>, UpdateDraw<FallingArm15>,
+    UpdateDraw<FallingArm13>, UpdateDraw<AimedLine41>,  UpdateDraw<AimedLine42>,  UpdateDraw<AimedLine43>,
+    UpdateDraw<AimedLine44>,  UpdateDraw<AimedLine45>,  UpdateDraw<AimedLine46>,  UpdateDraw<AimedLine47>,
+    UpdateDraw<AimedLine48>,  UpdateDraw<AimedLine49>,  UpdateDraw<AimedLine50>,  UpdateDraw<AimedLine51>,
+    UpdateDraw<AimedLine52>,
 };
-constexpr Call kFormationsAgain[] = {Update<FormationDrop16>, Update<FormationDrop17>, Update<FormationDrop14>,
-                                     Update<FormationDrop15>, Update<FormationDrop13>};
+constexpr Call kFormationsAndTwins[] = {UpdateDraw<FormationDrop06>, UpdateDraw<FormationDrop07>,
+                                        UpdateDraw<TwinDrop05>, UpdateDraw<TwinDrop06>};
+constexpr Call kFans[] = {UpdateDraw<AimedFan32>, UpdateDraw<AimedFan33>, UpdateDraw<AimedFan34>,
+                          UpdateDraw<AimedFan35>, UpdateDraw<AimedFan36>, UpdateDraw<AimedFan37>,
+                          UpdateDraw<AimedFan38>};
 constexpr Call kSpinnerAndFallerShots[] = {
     UpdateDraw<StraightShot04>,   UpdateDraw<StraightShot05>,   UpdateDraw<StraightShot06>,
     UpdateDraw<AimedLineShot02>,  UpdateDraw<AimedLineShot03>,  UpdateDraw<AimedLineShot01>,
@@ -280,48 +240,35 @@ constexpr Call kSpinnerAndFallerShots[] = {
     UpdateDraw<AimedLineShot22>,  UpdateDraw<CurvingChainShot03>, UpdateDraw<CurvingChainShot04>,
     UpdateDraw<CurvingChainShot05>, UpdateDraw<CurvingChainShot06>,
 };
-constexpr Call kFallerShotsAgain[] = {Update<StraightShot01>, Update<StraightShot02>, Update<StraightShot03>};
 constexpr Call kFaller03Shots[] = {
     UpdateDraw<StraightShot10>, UpdateDraw<StraightShot11>, UpdateDraw<StraightShot12>, UpdateDraw<StraightShot13>,
     UpdateDraw<StraightShot14>, UpdateDraw<LineShot03>,     UpdateDraw<LineShot04>,     UpdateDraw<LineShot05>,
     UpdateDraw<LineShot06>,     UpdateDraw<LineShot07>,     UpdateDraw<LineShot02>,
-};
-constexpr Call kFaller03ShotsAgain[] = {Update<StraightShot10>, Update<StraightShot11>, Update<StraightShot12>,
-                                        Update<StraightShot13>, Update<StraightShot14>};
-constexpr Call kLargeShots[] = {
-    UpdateDraw<StraightShot21>, UpdateDraw<StraightShot22>, UpdateDraw<StraightShot23>, UpdateDraw<StraightShot24>,
-    UpdateDraw<StraightShot25>, UpdateDraw<VolleyShot03>,   UpdateDraw<VolleyShot04>,   UpdateDraw<VolleyShot05>,
-    UpdateDraw<StraightShot26>, UpdateDraw<StraightShot27>, UpdateDraw<StraightShot28>, UpdateDraw<StraightShot29>,
-    UpdateDraw<StraightShot30>, UpdateDraw<VolleyShot06>,   UpdateDraw<VolleyShot07>,   UpdateDraw<VolleyShot08>,
 };
 constexpr Call kLargeCraft02Shots[] = {UpdateDraw<VolleyShot12>, UpdateDraw<VolleyShot13>, UpdateDraw<VolleyShot14>};
 constexpr Call kLastShots[] = {UpdateDraw<VolleyShot09>, UpdateDraw<VolleyShot10>, UpdateDraw<VolleyShot11>,
                                UpdateDraw<ClusterDropShot03>, UpdateDraw<ClusterDropShot04>};
 
 constexpr ProgressRow kBullets[] = {
-    EveryFrame(kBossPatterns),
-    EveryFrame(kFormationsAgain, DoubleSpeed),
+    EveryFrame(kArmsAndLines),
+    EveryFrame(rows::kScene3BossDrops),
+    EveryFrame(kFormationsAndTwins),
+    EveryFrame(rows::kScene8BossFormations),
+    EveryFrame(rows::kScene8BossDrops),
+    EveryFrame(kFans),
+    EveryFrame(rows::kScene8BossFormationsAgain, DoubleSpeed),
     EveryFrame(kSpinnerAndFallerShots),
-    EveryFrame(kFallerShotsAgain, DoubleSpeedNonZero),
+    EveryFrame(rows::kStraightShots01To03Again, DoubleSpeedNonZero),
     EveryFrame(kFaller03Shots),
-    EveryFrame(kFaller03ShotsAgain, NotLevelMode1),
-    EveryFrame(kLargeShots),
+    EveryFrame(rows::kStraightShots10To14Again, NotLevelMode1),
+    EveryFrame(rows::kDiagonalLargeCraftShots),
     EveryFrame(kLargeCraft02Shots, DoubleSpeed),
     EveryFrame(kLastShots),
 };
 
-// The missile barrages fire by themselves at difficulty 3.
-constexpr Call kLockWeapons[] = {
-    When<AtDifficulty3, Fire<MissileBarrage01>>, When<AtDifficulty3, Fire<MissileBarrage02>>,
-    When<AtDifficulty3, Fire<MissileBarrage03>>, When<AtDifficulty3, Fire<MissileBarrage04>>,
-    Update<MissileBarrage01>,                    Update<MissileBarrage02>,
-    Update<MissileBarrage03>,                    Update<MissileBarrage04>,
-    Update<LockShot03>,                          Update<LockShot04>,
-    Update<LockShot05>,                          Update<LockShot06>,
-    Update<LockShot07>,                          Update<LockShot08>,
-    Update<BossLockShot05>,                      Update<BossLockShot06>,
-    Update<BossLockShot13>,                      Update<BossLockShot14>,
-};
+constexpr Call kBossLockShots[] = {Update<BossLockShot05>, Update<BossLockShot06>, Update<BossLockShot13>,
+                                   Update<BossLockShot14>};
+constexpr auto kLockWeapons = Join(rows::kBarragesAndLockShots, kBossLockShots);
 
 }  // namespace
 

@@ -13,20 +13,17 @@
 #include "enemies/crossing_spinner.h"
 #include "enemies/curving_chain_shot.h"
 #include "enemies/diagonal_diver.h"
-#include "enemies/diagonal_large_craft.h"
 #include "enemies/flame_faller.h"
 #include "enemies/lane_diver.h"
 #include "enemies/large_craft.h"
 #include "enemies/line_shot.h"
 #include "enemies/side_glider.h"
-#include "enemies/spinning_lock_target.h"
 #include "enemies/straight_shot.h"
 #include "enemies/sweeping_craft.h"
 #include "enemies/volley_shot.h"
 #include "enemies/zigzag_fighter.h"
 #include "game/boss_lock_shot.h"
-#include "game/lock_shot.h"
-#include "game/missile_barrage.h"
+#include "game/stage_rows.h"
 #include "patterns/drops/formation_drop.h"
 #include "patterns/drops/small_drop.h"
 #include "patterns/drops/twin_drop.h"
@@ -141,20 +138,13 @@ constexpr Call kZigzag03Fire[] = {Fire<ZigzagFighter03>};
 constexpr Call kZigzag04[] = {MoveDraw<ZigzagFighter04>};
 constexpr Call kZigzag04Fire[] = {Fire<ZigzagFighter04>};
 
-constexpr Call kSpinners[] = {MoveDraw<CrossingSpinner01>, MoveDraw<CrossingSpinner02>};
-constexpr Call kSpinnersAgain[] = {Move<CrossingSpinner01>, Move<CrossingSpinner02>};
 constexpr Call kSpinner01Wave[] = {Spawn<CrossingSpinner01>, Fire<AimedLineShot01>};
-constexpr Call kLineShots0203[] = {Fire<AimedLineShot02>, Fire<AimedLineShot03>};
 constexpr Call kStraight04[] = {Fire<StraightShot04>};
-constexpr Call kStraight0506[] = {Fire<StraightShot05>, Fire<StraightShot06>};
 constexpr Call kSpinner02Wave[] = {Spawn<CrossingSpinner02>, Fire<AimedLineShot04>};
-constexpr Call kLineShots0506[] = {Fire<AimedLineShot05>, Fire<AimedLineShot06>};
 constexpr Call kStraight07[] = {Fire<StraightShot07>};
-constexpr Call kStraight0809[] = {Fire<StraightShot08>, Fire<StraightShot09>};
 constexpr Call kStraight08[] = {Fire<StraightShot08>};
 constexpr Call kStraight09[] = {Fire<StraightShot09>};
 
-constexpr Call kGliders[] = {MoveDraw<SideGlider01>, MoveDraw<SideGlider02>};
 constexpr Call kGlidersAgain[] = {Move<SideGlider01>, Move<SideGlider02>};
 constexpr Call kGlider01Wave[] = {Spawn<SideGlider01>, Fire<AimedShot06>};
 constexpr Call kLineShots0708[] = {Fire<AimedLineShot07>, Fire<AimedLineShot08>};
@@ -165,29 +155,14 @@ constexpr Call kLineShots0910[] = {Fire<AimedLineShot09>, Fire<AimedLineShot10>}
 constexpr Call kStraight18[] = {Fire<StraightShot18>};
 constexpr Call kStraight1920[] = {Fire<StraightShot19>, Fire<StraightShot20>};
 
-constexpr Call kFaller03[] = {MoveDraw<FlameFaller03>};
 constexpr Call kFaller03Wave[] = {Spawn<FlameFaller03>, Fire<StraightShot10>, Fire<StraightShot11>,
                                   Fire<StraightShot12>};
 constexpr Call kFaller03Extra[] = {Fire<StraightShot13>, Fire<StraightShot14>, Fire<LineShot03>};
-constexpr Call kLineShots0405[] = {Fire<LineShot04>, Fire<LineShot05>};
 
-constexpr Call kLarge01[] = {MoveDraw<DiagonalLargeCraft01>};
-constexpr Call kLarge01Wave[] = {Spawn<DiagonalLargeCraft01>, Fire<StraightShot21>, Fire<StraightShot22>,
-                                 Fire<StraightShot23>,        Fire<StraightShot24>, Fire<StraightShot25>,
-                                 Fire<VolleyShot03>,          Fire<VolleyShot04>,   Fire<VolleyShot05>};
-constexpr Call kLarge02[] = {MoveDraw<DiagonalLargeCraft02>};
-constexpr Call kLarge02Wave[] = {Spawn<DiagonalLargeCraft02>, Fire<StraightShot26>, Fire<StraightShot27>,
-                                 Fire<StraightShot28>,        Fire<StraightShot29>, Fire<StraightShot30>,
-                                 Fire<VolleyShot06>,          Fire<VolleyShot07>,   Fire<VolleyShot08>};
 
-constexpr Call kDiver01[] = {MoveDraw<DiagonalDiver01>};
-constexpr Call kDiver01Spawn[] = {Spawn<DiagonalDiver01>};
-constexpr Call kDiver03[] = {MoveDraw<DiagonalDiver03>};
-constexpr Call kDiver03Spawn[] = {Spawn<DiagonalDiver03>};
 constexpr Call kDivers0204[] = {MoveDraw<DiagonalDiver02>, MoveDraw<DiagonalDiver04>};
 constexpr Call kDivers0204Spawn[] = {Spawn<DiagonalDiver02>, Spawn<DiagonalDiver04>};
 
-constexpr Call kLargeCraft02[] = {MoveDraw<LargeCraft02>};
 constexpr Call kLargeCraft02Wave[] = {Spawn<LargeCraft02>, Fire<VolleyShot09>};
 constexpr Call kVolleys1011[] = {Fire<VolleyShot10>, Fire<VolleyShot11>};
 constexpr Call kVolleys12To14[] = {Fire<VolleyShot12>, Fire<VolleyShot13>, Fire<VolleyShot14>};
@@ -195,21 +170,9 @@ constexpr Call kLargeCraft02Late[] = {Spawn<LargeCraft02>, Fire<VolleyShot09>, F
                                       Fire<VolleyShot11>,  Fire<VolleyShot12>};
 constexpr Call kVolleys1314[] = {Fire<VolleyShot13>, Fire<VolleyShot14>};
 
-constexpr Call kTarget01[] = {MoveDraw<SpinningLockTarget01>};
-constexpr Call kTarget01Fire[] = {Fire<SpinningLockTarget01>};
-constexpr Call kTarget02[] = {MoveDraw<SpinningLockTarget02>};
-constexpr Call kTarget02Fire[] = {Fire<SpinningLockTarget02>};
-constexpr Call kTarget03[] = {MoveDraw<SpinningLockTarget03>};
-constexpr Call kTarget03Fire[] = {Fire<SpinningLockTarget03>};
-constexpr Call kTarget04[] = {MoveDraw<SpinningLockTarget04>};
-constexpr Call kTarget04Fire[] = {Fire<SpinningLockTarget04>};
 
-constexpr Call kSweepers0506[] = {MoveDraw<SweepingCraft05>, MoveDraw<SweepingCraft06>};
-constexpr Call kSweepers0506Spawn[] = {Spawn<SweepingCraft05>, Spawn<SweepingCraft06>};
 constexpr Call kSweeper05Spawn[] = {Spawn<SweepingCraft05>};
 constexpr Call kSweeper06Spawn[] = {Spawn<SweepingCraft06>};
-constexpr Call kSweepers0304[] = {MoveDraw<SweepingCraft03>, MoveDraw<SweepingCraft04>};
-constexpr Call kSweepers0304Spawn[] = {Spawn<SweepingCraft03>, Spawn<SweepingCraft04>};
 
 // Shots moved and drawn among the craft.
 constexpr Call kFighterShots[] = {
@@ -239,36 +202,36 @@ constexpr ProgressRow kSmallFry[] = {
     {50, 100, nullptr, kZigzag04Fire},
     {1300, 1350, nullptr, kZigzag04Fire},
 
-    EveryFrame(kSpinners),
-    EveryFrame(kSpinnersAgain, DoubleSpeed),
+    EveryFrame(rows::kCrossingSpinners),
+    EveryFrame(rows::kCrossingSpinnersAgain, DoubleSpeed),
     {360, 500, nullptr, kSpinner01Wave},
-    {360, 410, ExtraModes, kLineShots0203},
-    {450, 500, ExtraModes, kLineShots0203},
+    {360, 410, ExtraModes, rows::kAimedLineShots0203},
+    {450, 500, ExtraModes, rows::kAimedLineShots0203},
     {360, 500, LevelMode1, kStraight04},
-    {360, 500, DoubleSpeed, kStraight0506},
+    {360, 500, DoubleSpeed, rows::kStraightShots0506},
     {360, 500, nullptr, kSpinner02Wave},
-    {360, 410, ExtraModes, kLineShots0506},
-    {450, 500, ExtraModes, kLineShots0506},
+    {360, 410, ExtraModes, rows::kAimedLineShots0506},
+    {450, 500, ExtraModes, rows::kAimedLineShots0506},
     {360, 500, LevelMode1, kStraight07},
-    {360, 500, DoubleSpeed, kStraight0809},
+    {360, 500, DoubleSpeed, rows::kStraightShots0809},
     {900, 1000, nullptr, kSpinner01Wave},
-    {900, 950, ExtraModes, kLineShots0203},
+    {900, 950, ExtraModes, rows::kAimedLineShots0203},
     {900, 1000, LevelMode1, kStraight04},
-    {900, 1000, DoubleSpeed, kStraight0506},
+    {900, 1000, DoubleSpeed, rows::kStraightShots0506},
     {900, 1000, nullptr, kSpinner02Wave},
-    {900, 950, ExtraModes, kLineShots0506},
+    {900, 950, ExtraModes, rows::kAimedLineShots0506},
     {900, 1000, LevelMode1, kStraight07},
     {900, 1000, nullptr, kStraight08},
     {900, 1000, DoubleSpeed, kStraight09},
     {1220, 1400, nullptr, kSpinner01Wave},
     {1220, 1400, LevelMode1, kStraight04},
-    {1220, 1400, DoubleSpeed, kStraight0506},
+    {1220, 1400, DoubleSpeed, rows::kStraightShots0506},
     {1220, 1400, nullptr, kSpinner02Wave},
     {1220, 1400, LevelMode1, kStraight07},
     {1220, 1400, nullptr, kStraight08},
     {1220, 1400, DoubleSpeed, kStraight09},
 
-    EveryFrame(kGliders),
+    EveryFrame(rows::kSideGliders),
     EveryFrame(kGlidersAgain, DoubleSpeed),
     {360, 400, nullptr, kGlider01Wave},
     {360, 400, ExtraModes, kLineShots0708},
@@ -290,49 +253,49 @@ constexpr ProgressRow kSmallFry[] = {
     {1300, 1450, LevelMode1, kStraight18},
     {1300, 1450, nullptr, kStraight1920},
 
-    EveryFrame(kFaller03),
+    EveryFrame(rows::kFlameFaller03),
     {550, 800, nullptr, kFaller03Wave},
     {550, 800, ExtraModes, kFaller03Extra},
-    {550, 800, DoubleSpeed, kLineShots0405},
+    {550, 800, DoubleSpeed, rows::kLineShots0405},
 
-    EveryFrame(kLarge01),
-    {550, 590, nullptr, kLarge01Wave},
-    {1100, 1200, nullptr, kLarge01Wave},
-    EveryFrame(kLarge02),
-    {550, 590, nullptr, kLarge02Wave},
-    {1100, 1200, nullptr, kLarge02Wave},
+    EveryFrame(rows::kDiagonalLargeCraft01),
+    {550, 590, nullptr, rows::kDiagonalLargeCraft01Wave},
+    {1100, 1200, nullptr, rows::kDiagonalLargeCraft01Wave},
+    EveryFrame(rows::kDiagonalLargeCraft02),
+    {550, 590, nullptr, rows::kDiagonalLargeCraft02Wave},
+    {1100, 1200, nullptr, rows::kDiagonalLargeCraft02Wave},
 
-    EveryFrame(kDiver01),
-    {700, 750, nullptr, kDiver01Spawn},
-    EveryFrame(kDiver03),
-    {700, 750, nullptr, kDiver03Spawn},
+    EveryFrame(rows::kDiagonalDiver01),
+    {700, 750, nullptr, rows::kDiagonalDiver01Spawn},
+    EveryFrame(rows::kDiagonalDiver03),
+    {700, 750, nullptr, rows::kDiagonalDiver03Spawn},
     EveryFrame(kDivers0204),
     {900, 1000, nullptr, kDivers0204Spawn},
 
-    EveryFrame(kLargeCraft02),
+    EveryFrame(rows::kLargeCraft02),
     {200, 500, nullptr, kLargeCraft02Wave},
     {200, 500, ExtraModes, kVolleys1011},
     {200, 500, DoubleSpeed, kVolleys12To14},
     {850, 950, nullptr, kLargeCraft02Late},
     {850, 950, DoubleSpeed, kVolleys1314},
 
-    EveryFrame(kTarget01),
-    {200, 240, nullptr, kTarget01Fire},
-    EveryFrame(kTarget02),
-    {240, 280, nullptr, kTarget02Fire},
-    EveryFrame(kTarget03),
-    {280, 320, nullptr, kTarget03Fire},
-    {640, 680, nullptr, kTarget03Fire},
-    EveryFrame(kTarget04),
-    {320, 360, nullptr, kTarget04Fire},
-    {640, 680, nullptr, kTarget04Fire},
+    EveryFrame(rows::kSpinningLockTarget01),
+    {200, 240, nullptr, rows::kSpinningLockTarget01Fire},
+    EveryFrame(rows::kSpinningLockTarget02),
+    {240, 280, nullptr, rows::kSpinningLockTarget02Fire},
+    EveryFrame(rows::kSpinningLockTarget03),
+    {280, 320, nullptr, rows::kSpinningLockTarget03Fire},
+    {640, 680, nullptr, rows::kSpinningLockTarget03Fire},
+    EveryFrame(rows::kSpinningLockTarget04),
+    {320, 360, nullptr, rows::kSpinningLockTarget04Fire},
+    {640, 680, nullptr, rows::kSpinningLockTarget04Fire},
 
-    EveryFrame(kSweepers0506),
-    {600, 630, nullptr, kSweepers0506Spawn},
+    EveryFrame(rows::kSweepingCraft0506),
+    {600, 630, nullptr, rows::kSweepingCraft0506Spawn},
     {800, 860, nullptr, kSweeper05Spawn},
     {830, 880, nullptr, kSweeper06Spawn},
-    EveryFrame(kSweepers0304),
-    {1200, 1270, nullptr, kSweepers0304Spawn},
+    EveryFrame(rows::kSweepingCraft0304),
+    {1200, 1270, nullptr, rows::kSweepingCraft0304Spawn},
 
     EveryFrame(kFighterShots),
 };
@@ -390,19 +353,11 @@ constexpr Call kCrossingShots[] = {
     UpdateDraw<LineShot04>,      UpdateDraw<LineShot05>,      UpdateDraw<LineShot06>,
     UpdateDraw<LineShot07>,
 };
-constexpr Call kFaller03ShotsAgain[] = {Update<StraightShot10>, Update<StraightShot11>, Update<StraightShot12>,
-                                        Update<StraightShot13>, Update<StraightShot14>};
-constexpr Call kLargeShots[] = {
-    UpdateDraw<StraightShot21>,     UpdateDraw<StraightShot22>,     UpdateDraw<StraightShot23>,
-    UpdateDraw<StraightShot24>,     UpdateDraw<StraightShot25>,     UpdateDraw<VolleyShot03>,
-    UpdateDraw<VolleyShot04>,       UpdateDraw<VolleyShot05>,       UpdateDraw<StraightShot26>,
-    UpdateDraw<StraightShot27>,     UpdateDraw<StraightShot28>,     UpdateDraw<StraightShot29>,
-    UpdateDraw<StraightShot30>,     UpdateDraw<VolleyShot06>,       UpdateDraw<VolleyShot07>,
-    UpdateDraw<VolleyShot08>,       UpdateDraw<VolleyShot12>,       UpdateDraw<VolleyShot09>,
-    UpdateDraw<VolleyShot10>,       UpdateDraw<VolleyShot11>,       UpdateDraw<ClusterDropShot05>,
-    UpdateDraw<ClusterDropShot06>,  UpdateDraw<ClusterDropShot03>,  UpdateDraw<ClusterDropShot04>,
-    UpdateDraw<CurvingChainShot03>, UpdateDraw<CurvingChainShot04>, UpdateDraw<CurvingChainShot05>,
-    UpdateDraw<CurvingChainShot06>,
+constexpr Call kLastShots[] = {
+    UpdateDraw<VolleyShot12>,       UpdateDraw<VolleyShot09>,       UpdateDraw<VolleyShot10>,
+    UpdateDraw<VolleyShot11>,       UpdateDraw<ClusterDropShot05>,  UpdateDraw<ClusterDropShot06>,
+    UpdateDraw<ClusterDropShot03>,  UpdateDraw<ClusterDropShot04>,  UpdateDraw<CurvingChainShot03>,
+    UpdateDraw<CurvingChainShot04>, UpdateDraw<CurvingChainShot05>, UpdateDraw<CurvingChainShot06>,
 };
 
 constexpr ProgressRow kBullets[] = {
@@ -419,21 +374,13 @@ constexpr ProgressRow kBullets[] = {
     EveryFrame(kStraight1920Shots),
     EveryFrame(kStraightShotsAgain, DoubleSpeed),
     EveryFrame(kCrossingShots),
-    EveryFrame(kFaller03ShotsAgain, DoubleSpeed),
-    EveryFrame(kLargeShots),
+    EveryFrame(rows::kStraightShots10To14Again, DoubleSpeed),
+    EveryFrame(rows::kDiagonalLargeCraftShots),
+    EveryFrame(kLastShots),
 };
 
-// The missile barrages fire by themselves at difficulty 3.
-constexpr Call kLockWeapons[] = {
-    When<AtDifficulty3, Fire<MissileBarrage01>>, When<AtDifficulty3, Fire<MissileBarrage02>>,
-    When<AtDifficulty3, Fire<MissileBarrage03>>, When<AtDifficulty3, Fire<MissileBarrage04>>,
-    Update<MissileBarrage01>,                    Update<MissileBarrage02>,
-    Update<MissileBarrage03>,                    Update<MissileBarrage04>,
-    Update<LockShot03>,                          Update<LockShot04>,
-    Update<LockShot05>,                          Update<LockShot06>,
-    Update<LockShot07>,                          Update<LockShot08>,
-    Update<BossLockShot07>,                      Update<BossLockShot08>,
-};
+constexpr Call kBossLockShots[] = {Update<BossLockShot07>, Update<BossLockShot08>};
+constexpr auto kLockWeapons = Join(rows::kBarragesAndLockShots, kBossLockShots);
 
 }  // namespace
 

@@ -13,12 +13,10 @@
 #include "enemies/ring_shot.h"
 #include "enemies/side_glider.h"
 #include "enemies/spinning_faller.h"
-#include "enemies/spinning_lock_target.h"
 #include "enemies/straight_shot.h"
 #include "enemies/volley_shot.h"
 #include "game/boss_lock_shot.h"
-#include "game/lock_shot.h"
-#include "game/missile_barrage.h"
+#include "game/stage_rows.h"
 #include "patterns/drops/arm_strike.h"
 #include "patterns/drops/formation_drop.h"
 #include "patterns/drops/small_drop.h"
@@ -74,21 +72,18 @@ constexpr AttackRow kAttacks[] = {
 
 // The craft, one family after the other, each followed by its windows; a
 // row with several windows is one row per window.
-constexpr Call kSpinners[] = {MoveDraw<CrossingSpinner01>, MoveDraw<CrossingSpinner02>};
 constexpr Call kSpinnersWave[] = {
     Spawn<CrossingSpinner01>,  Fire<AimedLineShot01>, When<DoubleSpeed, Fire<StraightShot04>>,
     When<DoubleSpeed, Fire<StraightShot05>>, Fire<StraightShot06>, Spawn<CrossingSpinner02>,
     Fire<AimedLineShot04>,     When<DoubleSpeed, Fire<StraightShot07>>, Fire<StraightShot08>,
     When<DoubleSpeed, Fire<StraightShot09>>,
 };
-constexpr Call kGliders[] = {MoveDraw<SideGlider01>, MoveDraw<SideGlider02>};
 constexpr Call kGlidersWave[] = {
     Spawn<SideGlider01>,  Fire<AimedShot06>, When<DoubleSpeed, Fire<StraightShot15>>,
     When<DoubleSpeed, Fire<StraightShot16>>, Fire<StraightShot17>, Spawn<SideGlider02>,
     Fire<AimedShot07>,    When<DoubleSpeed, Fire<StraightShot18>>, Fire<StraightShot19>,
     When<DoubleSpeed, Fire<StraightShot20>>,
 };
-constexpr Call kFaller03[] = {MoveDraw<FlameFaller03>};
 constexpr Call kFaller03Wave[] = {
     Spawn<FlameFaller03>, When<LevelMode2, Fire<StraightShot10>>, When<DoubleSpeed, Fire<StraightShot11>>,
     When<DoubleSpeed, Fire<StraightShot12>>, When<DoubleSpeed, Fire<StraightShot13>>,
@@ -107,33 +102,21 @@ constexpr Call kFaller02Late[] = {
 };
 constexpr Call kSpinningFallersAndDiver01[] = {MoveDraw<SpinningFaller01>, MoveDraw<SpinningFaller02>,
                                                MoveDraw<SpinningFaller03>, MoveDraw<DiagonalDiver01>};
-constexpr Call kDiver01Spawn[] = {Spawn<DiagonalDiver01>};
-constexpr Call kDiver03[] = {MoveDraw<DiagonalDiver03>};
-constexpr Call kDiver03Spawn[] = {Spawn<DiagonalDiver03>};
-constexpr Call kLargeCraft02[] = {MoveDraw<LargeCraft02>};
 constexpr Call kLargeCraft02Wave[] = {Spawn<LargeCraft02>, Fire<VolleyShot12>, Fire<VolleyShot09>,
                                       Fire<VolleyShot10>, Fire<VolleyShot11>};
 constexpr Call kLargeCraft03[] = {MoveDraw<LargeCraft03>};
 constexpr Call kLargeCraft03Wave[] = {Spawn<LargeCraft03>, Fire<VolleyShot15>, When<DoubleSpeed, Fire<RingShot01>>};
-constexpr Call kTarget01[] = {MoveDraw<SpinningLockTarget01>};
-constexpr Call kTarget01Fire[] = {Fire<SpinningLockTarget01>};
-constexpr Call kTarget02[] = {MoveDraw<SpinningLockTarget02>};
-constexpr Call kTarget02Fire[] = {Fire<SpinningLockTarget02>};
-constexpr Call kTarget03[] = {MoveDraw<SpinningLockTarget03>};
-constexpr Call kTarget03Fire[] = {Fire<SpinningLockTarget03>};
-constexpr Call kTarget04[] = {MoveDraw<SpinningLockTarget04>};
-constexpr Call kTarget04Fire[] = {Fire<SpinningLockTarget04>};
 
 constexpr ProgressRow kSmallFry[] = {
-    EveryFrame(kSpinners),
+    EveryFrame(rows::kCrossingSpinners),
     {600, 680, nullptr, kSpinnersWave},
     {800, 900, nullptr, kSpinnersWave},
     {1000, 1100, nullptr, kSpinnersWave},
-    EveryFrame(kGliders),
+    EveryFrame(rows::kSideGliders),
     {560, 600, nullptr, kGlidersWave},
     {700, 800, nullptr, kGlidersWave},
     {1100, 1200, nullptr, kGlidersWave},
-    EveryFrame(kFaller03),
+    EveryFrame(rows::kFlameFaller03),
     {500, 600, nullptr, kFaller03Wave},
     EveryFrame(kFaller01),
     {30, 200, nullptr, kFaller01Spawn},
@@ -141,39 +124,39 @@ constexpr ProgressRow kSmallFry[] = {
     {240, 590, nullptr, kFaller02Wave},
     {900, 1200, nullptr, kFaller02Late},
     EveryFrame(kSpinningFallersAndDiver01),
-    {100, 200, nullptr, kDiver01Spawn},
-    {400, 500, nullptr, kDiver01Spawn},
-    {1180, 1260, nullptr, kDiver01Spawn},
-    EveryFrame(kDiver03),
-    {100, 200, nullptr, kDiver03Spawn},
-    {400, 500, nullptr, kDiver03Spawn},
-    {1180, 1260, nullptr, kDiver03Spawn},
-    EveryFrame(kLargeCraft02),
+    {100, 200, nullptr, rows::kDiagonalDiver01Spawn},
+    {400, 500, nullptr, rows::kDiagonalDiver01Spawn},
+    {1180, 1260, nullptr, rows::kDiagonalDiver01Spawn},
+    EveryFrame(rows::kDiagonalDiver03),
+    {100, 200, nullptr, rows::kDiagonalDiver03Spawn},
+    {400, 500, nullptr, rows::kDiagonalDiver03Spawn},
+    {1180, 1260, nullptr, rows::kDiagonalDiver03Spawn},
+    EveryFrame(rows::kLargeCraft02),
     {600, 800, nullptr, kLargeCraft02Wave},
     EveryFrame(kLargeCraft03),
     {640, 900, nullptr, kLargeCraft03Wave},
-    EveryFrame(kTarget01),
-    {200, 240, nullptr, kTarget01Fire},
-    {400, 480, nullptr, kTarget01Fire},
-    {1150, 1260, nullptr, kTarget01Fire},
-    {1260, 1300, nullptr, kTarget01Fire},
-    EveryFrame(kTarget02),
-    {240, 280, nullptr, kTarget02Fire},
-    {400, 480, nullptr, kTarget02Fire},
-    {1150, 1260, nullptr, kTarget02Fire},
-    {1260, 1300, nullptr, kTarget02Fire},
-    EveryFrame(kTarget03),
-    {280, 320, nullptr, kTarget03Fire},
-    {400, 480, nullptr, kTarget03Fire},
-    {640, 680, nullptr, kTarget03Fire},
-    {1150, 1260, nullptr, kTarget03Fire},
-    {1260, 1300, nullptr, kTarget03Fire},
-    EveryFrame(kTarget04),
-    {320, 360, nullptr, kTarget04Fire},
-    {400, 480, nullptr, kTarget04Fire},
-    {640, 680, nullptr, kTarget04Fire},
-    {1150, 1260, nullptr, kTarget04Fire},
-    {1260, 1300, nullptr, kTarget04Fire},
+    EveryFrame(rows::kSpinningLockTarget01),
+    {200, 240, nullptr, rows::kSpinningLockTarget01Fire},
+    {400, 480, nullptr, rows::kSpinningLockTarget01Fire},
+    {1150, 1260, nullptr, rows::kSpinningLockTarget01Fire},
+    {1260, 1300, nullptr, rows::kSpinningLockTarget01Fire},
+    EveryFrame(rows::kSpinningLockTarget02),
+    {240, 280, nullptr, rows::kSpinningLockTarget02Fire},
+    {400, 480, nullptr, rows::kSpinningLockTarget02Fire},
+    {1150, 1260, nullptr, rows::kSpinningLockTarget02Fire},
+    {1260, 1300, nullptr, rows::kSpinningLockTarget02Fire},
+    EveryFrame(rows::kSpinningLockTarget03),
+    {280, 320, nullptr, rows::kSpinningLockTarget03Fire},
+    {400, 480, nullptr, rows::kSpinningLockTarget03Fire},
+    {640, 680, nullptr, rows::kSpinningLockTarget03Fire},
+    {1150, 1260, nullptr, rows::kSpinningLockTarget03Fire},
+    {1260, 1300, nullptr, rows::kSpinningLockTarget03Fire},
+    EveryFrame(rows::kSpinningLockTarget04),
+    {320, 360, nullptr, rows::kSpinningLockTarget04Fire},
+    {400, 480, nullptr, rows::kSpinningLockTarget04Fire},
+    {640, 680, nullptr, rows::kSpinningLockTarget04Fire},
+    {1150, 1260, nullptr, rows::kSpinningLockTarget04Fire},
+    {1260, 1300, nullptr, rows::kSpinningLockTarget04Fire},
 };
 
 // The bullets: the arm strikes (which have no update), the boss patterns
@@ -221,17 +204,8 @@ constexpr ProgressRow kBullets[] = {
     EveryFrame(kVolley15Shots, NotDoubleSpeed),
 };
 
-// The missile barrages fire by themselves at difficulty 3.
-constexpr Call kLockWeapons[] = {
-    When<AtDifficulty3, Fire<MissileBarrage01>>, When<AtDifficulty3, Fire<MissileBarrage02>>,
-    When<AtDifficulty3, Fire<MissileBarrage03>>, When<AtDifficulty3, Fire<MissileBarrage04>>,
-    Update<MissileBarrage01>,                    Update<MissileBarrage02>,
-    Update<MissileBarrage03>,                    Update<MissileBarrage04>,
-    Update<LockShot03>,                          Update<LockShot04>,
-    Update<LockShot05>,                          Update<LockShot06>,
-    Update<LockShot07>,                          Update<LockShot08>,
-    Update<BossLockShot09>,                      Update<BossLockShot10>,
-};
+constexpr Call kBossLockShots[] = {Update<BossLockShot09>, Update<BossLockShot10>};
+constexpr auto kLockWeapons = Join(rows::kBarragesAndLockShots, kBossLockShots);
 
 }  // namespace
 

@@ -20,9 +20,9 @@
 #include "game/boss_lock_shot.h"
 #include "game/lock_shot.h"
 #include "game/missile_barrage.h"
+#include "game/stage_rows.h"
 #include "patterns/drops/falling_arm.h"
 #include "patterns/drops/formation_drop.h"
-#include "patterns/drops/small_drop.h"
 #include "patterns/drops/twin_drop.h"
 #include "patterns/streams/spiral_stream.h"
 #include "patterns/streams/step_stream.h"
@@ -105,21 +105,15 @@ constexpr Call kSpinningFaller02[] = {Move<SpinningFaller02>, Move<SpinningFalle
 constexpr Call kSpinningFaller02Wave[] = {Spawn<SpinningFaller02>, Fire<AimedShot04>};
 constexpr Call kSpinningFaller03[] = {Move<SpinningFaller03>, Move<SpinningFaller03>, Draw<SpinningFaller03>};
 constexpr Call kSpinningFaller03Wave[] = {Spawn<SpinningFaller03>, Fire<AimedShot05>};
-constexpr Call kLarge01[] = {MoveDraw<DiagonalLargeCraft01>};
 constexpr Call kLarge01Wave[] = {Spawn<DiagonalLargeCraft01>, Fire<StraightShot21>, Fire<StraightShot22>,
                                  Fire<StraightShot23>,        Fire<StraightShot24>, Fire<StraightShot25>,
                                  Fire<VolleyShot04>,          Fire<VolleyShot05>};
-constexpr Call kLarge02[] = {MoveDraw<DiagonalLargeCraft02>};
 constexpr Call kLarge02Wave[] = {Spawn<DiagonalLargeCraft02>, Fire<StraightShot26>, Fire<StraightShot27>,
                                  Fire<StraightShot28>,        Fire<StraightShot29>, Fire<StraightShot30>,
                                  Fire<VolleyShot07>,          Fire<VolleyShot08>};
-constexpr Call kZigzag05[] = {MoveDraw<ZigzagFighter05>};
 constexpr Call kZigzag05Fire[] = {Fire<ZigzagFighter05>};
-constexpr Call kZigzag06[] = {MoveDraw<ZigzagFighter06>};
 constexpr Call kZigzag06Fire[] = {Fire<ZigzagFighter06>};
-constexpr Call kDiver01[] = {MoveDraw<DiagonalDiver01>};
 constexpr Call kDiver01Wave[] = {Spawn<DiagonalDiver01>, Fire<LineShot08>};
-constexpr Call kDiver03[] = {MoveDraw<DiagonalDiver03>};
 constexpr Call kDiver03Wave[] = {Spawn<DiagonalDiver03>, Fire<LineShot10>};
 constexpr Call kTimedDivers[] = {MoveDraw<TimedDiagonalDiver01>, MoveDraw<TimedDiagonalDiver02>};
 constexpr Call kTimedDiversWave[] = {Fire<TimedDiagonalDiver01>, Fire<StraightShot41>, Fire<StraightShot42>,
@@ -129,10 +123,6 @@ constexpr Call kTimedDiversWave[] = {Fire<TimedDiagonalDiver01>, Fire<StraightSh
 constexpr Call kSweepers0102[] = {MoveDraw<SweepingCraft01>, MoveDraw<SweepingCraft02>};
 constexpr Call kSweepers0102Wave[] = {Spawn<SweepingCraft01>, Spawn<SweepingCraft02>, Fire<SpiralShot01>,
                                       Fire<SpiralShot02>,     Fire<SpiralShot03>,     Fire<SpiralShot04>};
-constexpr Call kSweepers0304[] = {MoveDraw<SweepingCraft03>, MoveDraw<SweepingCraft04>};
-constexpr Call kSweepers0304Spawn[] = {Spawn<SweepingCraft03>, Spawn<SweepingCraft04>};
-constexpr Call kSweepers0506[] = {MoveDraw<SweepingCraft05>, MoveDraw<SweepingCraft06>};
-constexpr Call kSweepers0506Spawn[] = {Spawn<SweepingCraft05>, Spawn<SweepingCraft06>};
 
 constexpr ProgressRow kSmallFry[] = {
     EveryFrame(kFaller01),
@@ -146,26 +136,26 @@ constexpr ProgressRow kSmallFry[] = {
     {600, 750, nullptr, kSpinningFaller02Wave},
     EveryFrame(kSpinningFaller03),
     {650, 900, nullptr, kSpinningFaller03Wave},
-    EveryFrame(kLarge01),
+    EveryFrame(rows::kDiagonalLargeCraft01),
     {500, 650, nullptr, kLarge01Wave},
     {920, 1000, nullptr, kLarge01Wave},
-    EveryFrame(kLarge02),
+    EveryFrame(rows::kDiagonalLargeCraft02),
     {500, 650, nullptr, kLarge02Wave},
     {920, 1000, nullptr, kLarge02Wave},
-    EveryFrame(kZigzag05),
+    EveryFrame(rows::kZigzagFighter05),
     {50, 100, nullptr, kZigzag05Fire},
     {430, 500, nullptr, kZigzag05Fire},
     {830, 900, nullptr, kZigzag05Fire},
     {920, 1000, nullptr, kZigzag05Fire},
-    EveryFrame(kZigzag06),
+    EveryFrame(rows::kZigzagFighter06),
     {50, 100, nullptr, kZigzag06Fire},
     {400, 500, nullptr, kZigzag06Fire},
     {850, 900, nullptr, kZigzag06Fire},
     {920, 1000, nullptr, kZigzag06Fire},
-    EveryFrame(kDiver01),
+    EveryFrame(rows::kDiagonalDiver01),
     {820, 900, nullptr, kDiver01Wave},
     {1100, 1230, nullptr, kDiver01Wave},
-    EveryFrame(kDiver03),
+    EveryFrame(rows::kDiagonalDiver03),
     {820, 900, nullptr, kDiver03Wave},
     {1100, 1230, nullptr, kDiver03Wave},
     EveryFrame(kTimedDivers),
@@ -173,64 +163,57 @@ constexpr ProgressRow kSmallFry[] = {
     EveryFrame(kSweepers0102),
     {600, 640, nullptr, kSweepers0102Wave},
     {770, 810, nullptr, kSweepers0102Wave},
-    EveryFrame(kSweepers0304),
-    {250, 300, nullptr, kSweepers0304Spawn},
-    {660, 700, nullptr, kSweepers0304Spawn},
-    EveryFrame(kSweepers0506),
-    {700, 750, nullptr, kSweepers0506Spawn},
+    EveryFrame(rows::kSweepingCraft0304),
+    {250, 300, nullptr, rows::kSweepingCraft0304Spawn},
+    {660, 700, nullptr, rows::kSweepingCraft0304Spawn},
+    EveryFrame(rows::kSweepingCraft0506),
+    {700, 750, nullptr, rows::kSweepingCraft0506Spawn},
 };
 
 // The bullets, each updated then drawn, boss patterns first; the scene-3
 // boss's patterns among them are never started here.
-constexpr Call kBossPatterns[] = {
-    UpdateDraw<AimedRing10>,     UpdateDraw<AimedRing11>,     UpdateDraw<FormationDrop28>, UpdateDraw<FormationDrop29>,
-    UpdateDraw<FormationDrop30>, UpdateDraw<FormationDrop31>, UpdateDraw<FormationDrop26>, UpdateDraw<FormationDrop27>,
-    UpdateDraw<FormationDrop25>, UpdateDraw<TwinDrop14>,      UpdateDraw<TwinDrop15>,      UpdateDraw<SmallDrop43>,
-    UpdateDraw<SmallDrop44>,     UpdateDraw<SmallDrop45>,     UpdateDraw<SmallDrop46>,     UpdateDraw<SmallDrop47>,
-    UpdateDraw<SmallDrop48>,     UpdateDraw<SmallDrop49>,     UpdateDraw<SmallDrop50>,     UpdateDraw<SmallDrop51>,
-    UpdateDraw<FallingArm03>,    UpdateDraw<FallingArm04>,    UpdateDraw<FallingArm05>,    UpdateDraw<FallingArm06>,
-    UpdateDraw<FormationDrop16>, UpdateDraw<FormationDrop17>, UpdateDraw<FormationDrop14>, UpdateDraw<FormationDrop15>,
-    UpdateDraw<FormationDrop13>, UpdateDraw<AimedRing05>,     UpdateDraw<AimedRing06>,     UpdateDraw<AimedRing03>,
-    UpdateDraw<TwinDrop07>,      UpdateDraw<TwinDrop08>,      UpdateDraw<SmallDrop09>,     UpdateDraw<SmallDrop10>,
-    UpdateDraw<SmallDrop11>,     UpdateDraw<SmallDrop12>,     UpdateDraw<SmallDrop13>,     UpdateDraw<SmallDrop14>,
-    UpdateDraw<SmallDrop15>,     UpdateDraw<AimedRing12>,     UpdateDraw<SpiralStream13>,  UpdateDraw<SpiralStream14>,
-    UpdateDraw<SpiralStream15>,  UpdateDraw<SpiralStream16>,  UpdateDraw<SpiralStream17>,  UpdateDraw<SpiralStream18>,
-    UpdateDraw<SpiralStream19>,  UpdateDraw<SpiralStream20>,  UpdateDraw<SpiralStream21>,  UpdateDraw<SpiralStream22>,
-    UpdateDraw<WiggleStream01>,  UpdateDraw<WiggleStream02>,  UpdateDraw<WiggleStream03>,  UpdateDraw<WiggleStream04>,
-    UpdateDraw<WiggleStream05>,  UpdateDraw<WiggleStream06>,  UpdateDraw<WiggleStream07>,  UpdateDraw<WiggleStream08>,
+constexpr Call kArms[] = {UpdateDraw<FallingArm03>, UpdateDraw<FallingArm04>, UpdateDraw<FallingArm05>,
+                          UpdateDraw<FallingArm06>};
+constexpr Call kRings0506[] = {UpdateDraw<AimedRing05>, UpdateDraw<AimedRing06>};
+constexpr Call kStreams[] = {
+    UpdateDraw<AimedRing12>,    UpdateDraw<SpiralStream13>, UpdateDraw<SpiralStream14>, UpdateDraw<SpiralStream15>,
+    UpdateDraw<SpiralStream16>, UpdateDraw<SpiralStream17>, UpdateDraw<SpiralStream18>, UpdateDraw<SpiralStream19>,
+    UpdateDraw<SpiralStream20>, UpdateDraw<SpiralStream21>, UpdateDraw<SpiralStream22>, UpdateDraw<WiggleStream01>,
+    UpdateDraw<WiggleStream02>, UpdateDraw<WiggleStream03>, UpdateDraw<WiggleStream04>, UpdateDraw<WiggleStream05>,
+    UpdateDraw<WiggleStream06>, UpdateDraw<WiggleStream07>, UpdateDraw<WiggleStream08>,
 };
-constexpr Call kFormationsAgain[] = {Update<FormationDrop16>, Update<FormationDrop17>, Update<FormationDrop14>,
-                                     Update<FormationDrop15>, Update<FormationDrop13>};
 constexpr Call kFallerShots[] = {UpdateDraw<StraightShot01>, UpdateDraw<StraightShot02>, UpdateDraw<StraightShot03>};
-constexpr Call kFallerShotsAgain[] = {Update<StraightShot01>, Update<StraightShot02>, Update<StraightShot03>};
+constexpr Call kSpinningFallerShots[] = {When<DoubleSpeed, Update<AimedShot03>>, UpdateDraw<AimedShot03>,
+                                         When<DoubleSpeed, Update<AimedShot04>>, UpdateDraw<AimedShot04>,
+                                         UpdateDraw<AimedShot05>};
 constexpr Call kShots[] = {
-    When<DoubleSpeed, Update<AimedShot03>>, UpdateDraw<AimedShot03>,     When<DoubleSpeed, Update<AimedShot04>>,
-    UpdateDraw<AimedShot04>,                UpdateDraw<AimedShot05>,     UpdateDraw<StraightShot21>,
-    UpdateDraw<StraightShot22>,             UpdateDraw<StraightShot23>,  UpdateDraw<StraightShot24>,
-    UpdateDraw<StraightShot25>,             UpdateDraw<VolleyShot03>,    UpdateDraw<VolleyShot04>,
-    UpdateDraw<VolleyShot05>,               UpdateDraw<StraightShot26>,  UpdateDraw<StraightShot27>,
-    UpdateDraw<StraightShot28>,             UpdateDraw<StraightShot29>,  UpdateDraw<StraightShot30>,
-    UpdateDraw<VolleyShot06>,               UpdateDraw<VolleyShot07>,    UpdateDraw<VolleyShot08>,
-    UpdateDraw<StraightShot31>,             UpdateDraw<StraightShot32>,  UpdateDraw<StraightShot33>,
-    UpdateDraw<StraightShot34>,             UpdateDraw<StraightShot35>,  UpdateDraw<StraightShot46>,
-    UpdateDraw<StraightShot47>,             UpdateDraw<StraightShot48>,  UpdateDraw<StraightShot49>,
-    UpdateDraw<StraightShot50>,             UpdateDraw<StraightShot41>,  UpdateDraw<StraightShot42>,
-    UpdateDraw<StraightShot43>,             UpdateDraw<StraightShot44>,  UpdateDraw<StraightShot56>,
-    UpdateDraw<StraightShot57>,             UpdateDraw<StraightShot58>,  UpdateDraw<StraightShot59>,
-    UpdateDraw<AimedShot08>,                UpdateDraw<AimedShot09>,     UpdateDraw<SpiralShot01>,
-    UpdateDraw<SpiralShot02>,               UpdateDraw<ClusterDropShot01>, UpdateDraw<SpiralShot03>,
-    UpdateDraw<SpiralShot04>,               UpdateDraw<ClusterDropShot02>, UpdateDraw<ClusterDropShot03>,
-    UpdateDraw<ClusterDropShot04>,          UpdateDraw<ClusterDropShot05>, UpdateDraw<ClusterDropShot06>,
-    UpdateDraw<LineShot01>,                 UpdateDraw<LineShot02>,      UpdateDraw<LineShot08>,
-    UpdateDraw<LineShot10>,                 UpdateDraw<CurvingChainShot03>, UpdateDraw<CurvingChainShot04>,
-    UpdateDraw<CurvingChainShot05>,         UpdateDraw<CurvingChainShot06>,
+    UpdateDraw<StraightShot31>,     UpdateDraw<StraightShot32>,     UpdateDraw<StraightShot33>,
+    UpdateDraw<StraightShot34>,     UpdateDraw<StraightShot35>,     UpdateDraw<StraightShot46>,
+    UpdateDraw<StraightShot47>,     UpdateDraw<StraightShot48>,     UpdateDraw<StraightShot49>,
+    UpdateDraw<StraightShot50>,     UpdateDraw<StraightShot41>,     UpdateDraw<StraightShot42>,
+    UpdateDraw<StraightShot43>,     UpdateDraw<StraightShot44>,     UpdateDraw<StraightShot56>,
+    UpdateDraw<StraightShot57>,     UpdateDraw<StraightShot58>,     UpdateDraw<StraightShot59>,
+    UpdateDraw<AimedShot08>,        UpdateDraw<AimedShot09>,        UpdateDraw<SpiralShot01>,
+    UpdateDraw<SpiralShot02>,       UpdateDraw<ClusterDropShot01>,  UpdateDraw<SpiralShot03>,
+    UpdateDraw<SpiralShot04>,       UpdateDraw<ClusterDropShot02>,  UpdateDraw<ClusterDropShot03>,
+    UpdateDraw<ClusterDropShot04>,  UpdateDraw<ClusterDropShot05>,  UpdateDraw<ClusterDropShot06>,
+    UpdateDraw<LineShot01>,         UpdateDraw<LineShot02>,         UpdateDraw<LineShot08>,
+    UpdateDraw<LineShot10>,         UpdateDraw<CurvingChainShot03>, UpdateDraw<CurvingChainShot04>,
+    UpdateDraw<CurvingChainShot05>, UpdateDraw<CurvingChainShot06>,
 };
 
 constexpr ProgressRow kBullets[] = {
-    EveryFrame(kBossPatterns),
-    EveryFrame(kFormationsAgain, DoubleSpeed),
+    EveryFrame(rows::kScene3BossDrops),
+    EveryFrame(kArms),
+    EveryFrame(rows::kScene8BossFormations),
+    EveryFrame(kRings0506),
+    EveryFrame(rows::kScene8BossDrops),
+    EveryFrame(kStreams),
+    EveryFrame(rows::kScene8BossFormationsAgain, DoubleSpeed),
     EveryFrame(kFallerShots),
-    EveryFrame(kFallerShotsAgain, DoubleSpeed),
+    EveryFrame(rows::kStraightShots01To03Again, DoubleSpeed),
+    EveryFrame(kSpinningFallerShots),
+    EveryFrame(rows::kDiagonalLargeCraftShots),
     EveryFrame(kShots),
 };
 
