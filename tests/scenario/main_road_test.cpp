@@ -55,7 +55,6 @@ class MainRoadTest : public testing_support::PlayerTest {
       if (elSystem::SceneNumber != scene) return true;
       if (ContinuePromptFlag == 1 && PauseFlag == 1) {
         Tap('Y');
-        ++continues;
         continue;
       }
       before();
@@ -104,7 +103,6 @@ class MainRoadTest : public testing_support::PlayerTest {
 
   size_t musicFrom = 0;
   int highest = 0;
-  int continues = 0;
 };
 
 TEST_F(MainRoadTest, TitleToEndingAndBackWithTheHighScoreKept) {
