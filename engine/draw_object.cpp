@@ -75,7 +75,7 @@ int LoadObject(const char* name, int memtype) {
   entry.ReloadType = 2;
   // A failed load keeps its entry (so the ids of later loads do not shift)
   // but has no surface; draws and restore pass over it.
-  if (!LoadInto(entry, name, memtype)) return elSystem::Error(where, Unreadable);
+  if (!LoadInto(entry, name, memtype)) return elSystem::Error(where, Unreadable, 0, name);
   KeyNewObject(entry);
   return index;
 }
@@ -91,7 +91,7 @@ int SwapObject(const char* name, int index, int memtype) {
   entry.FromPack = 0;
   entry.ReloadType = 2;
   entry.Surface.reset();
-  if (!LoadInto(entry, own.c_str(), memtype)) return elSystem::Error(where, Unreadable);
+  if (!LoadInto(entry, own.c_str(), memtype)) return elSystem::Error(where, Unreadable, 0, own.c_str());
   KeyNewObject(entry);
   return 1;
 }

@@ -92,9 +92,9 @@ int LoadEntry(const char* where, const char* name, int memtype, int swap_index) 
   if (swap_index >= DrawObjectCount) return 0;
   PackFile pack;
   if (!ImagePackPath.empty()) pack.f = platform::OpenFile(ImagePackPath, "rb");
-  if (!pack.f) return elSystem::Error(where, NoPack);
+  if (!pack.f) return elSystem::Error(where, NoPack, 0, ImagePackPath.c_str());
   uint16_t w = 0, h = 0;
-  if (!FindEntry(pack.f, key, w, h)) return elSystem::Error(where, Unreadable);
+  if (!FindEntry(pack.f, key, w, h)) return elSystem::Error(where, Unreadable, 0, (ImagePackPath + ": " + key).c_str());
 
   int result = 0;
   if (swap_index >= 0) {

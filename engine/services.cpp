@@ -46,10 +46,10 @@ std::string ConfigFolder() {
 
 }  // namespace
 
-int Error(const char* location, const char* message, long) {
+int Error(const char* location, const char* message, long, const char* file) {
   const std::string text = std::string(location ? location : "") + " : " + (message ? message : "");
   Beep();
-  platform::MessageBox(text, ErrorCaption, platform::MB_SYSTEMMODAL | platform::MB_ICONEXCLAMATION);
+  platform::MessageBox(text, ErrorCaption, platform::MB_SYSTEMMODAL | platform::MB_ICONEXCLAMATION, file ? file : "");
   ErrorFlag = 1;
   return 0;
 }

@@ -16,7 +16,9 @@ constexpr const char* ErrorCaption = "エラー発生";
 constexpr const char* MessageCaption = "メッセージ";
 
 // Shows "location : message" captioned "エラー発生"; returns 0.
-int Error(const char* location, const char* message, long code = 0);
+// file, when given, names the file the error is about on the stderr line
+// (the box keeps its own text).
+int Error(const char* location, const char* message, long code = 0, const char* file = nullptr);
 int GetErrorFlag();
 int ExitOnError();
 void Beep();

@@ -306,7 +306,7 @@ int LoadObject(const char* name, int mixes) {
   const std::string path = elSystem::GetPath(0) + name;
   // There are no embedded resources to fall back on.
   if (ReadWave(path.c_str(), format, format_size, data, data_size) != 0) {
-    elSystem::Error(kLoadObject, "WAVEリソースが見つかりません");
+    elSystem::Error(kLoadObject, "WAVEリソースが見つかりません", 0, path.c_str());
     return -1;
   }
   return slots::FillObject(obj, format, data, mixes, false, name, kLoadObject);

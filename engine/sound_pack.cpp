@@ -60,12 +60,12 @@ int CountOf(int mixes) { return mixes < 0 ? -mixes : mixes; }
 std::FILE* OpenEntry(const std::string& path, const char* name, const char* location, PackEntry& entry) {
   std::FILE* f = path.empty() ? nullptr : platform::OpenFile(path, "rb");
   if (!f) {
-    elSystem::Error(location, kNoPack);
+    elSystem::Error(location, kNoPack, 0, path.c_str());
     return nullptr;
   }
   if (!FindPackEntry(f, Upper(name).c_str(), entry)) {
     std::fclose(f);
-    elSystem::Error(location, kNotFound);
+    elSystem::Error(location, kNotFound, 0, (path + ": " + Upper(name)).c_str());
     return nullptr;
   }
   return f;

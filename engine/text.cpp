@@ -216,10 +216,14 @@ void DebugPrint(int x, int y, const char* text) {
 }
 
 void DebugPrintf(int x, int y, const char* format, ...) {
+  if (!format) {
+    DebugPrint(x, y, "");
+    return;
+  }
   char text[FormatBufferSize];
   va_list args;
   va_start(args, format);
-  const int n = std::vsnprintf(text, sizeof text, format ? format : "", args);
+  const int n = std::vsnprintf(text, sizeof text, format, args);
   va_end(args);
   if (n < 0) return;
   if (n >= static_cast<int>(sizeof text)) DropBrokenTail(text);

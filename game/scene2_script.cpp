@@ -22,6 +22,9 @@
 #include "enemies/timed_diagonal_diver.h"
 #include "enemies/volley_shot.h"
 #include "enemies/zigzag_fighter.h"
+#include "game/boss_lock_shot.h"
+#include "game/lock_shot.h"
+#include "game/missile_barrage.h"
 #include "patterns/drops/falling_arm.h"
 #include "patterns/drops/formation_drop.h"
 #include "patterns/drops/small_drop.h"
@@ -176,6 +179,15 @@ constexpr ProgressRow kBullets[] = {
     EveryFrame(kAimedShotsAgain, NotLevelMode1),
 };
 
+using namespace lockon;
+
+constexpr Call kLockWeapons[] = {
+    Update<LockShot01>,      Update<LockShot02>,      Update<MissileBarrage01>, Update<MissileBarrage02>,
+    Update<MissileBarrage03>, Update<MissileBarrage04>, Update<LockShot03>,       Update<LockShot04>,
+    Update<LockShot05>,      Update<LockShot06>,      Update<LockShot07>,       Update<LockShot08>,
+    Update<BossLockShot01>,  Update<BossLockShot02>,
+};
+
 }  // namespace
 
 const StageScript Scene2Script = {
@@ -200,7 +212,7 @@ const StageScript Scene2Script = {
     .sidePanels = false,
     .bombNeedsVolleyOff = true,
     .runsVolley = true,
-    .lockWeapons = {},
+    .lockWeapons = kLockWeapons,
     .replayBlock = true,
     .continueBombs = 5,
 };

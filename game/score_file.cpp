@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "engine/whole.h"
@@ -21,15 +22,15 @@ namespace {
 
 bool IsSpace(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// Up to `limit` bytes of the file; false when it cannot be opened.
+// Up to `limit` bytes of the file; false when it cannot be opened or is not a
+// regular file (a FIFO there would block for ever).
 bool ReadFileStart(const char* name, size_t limit, std::vector<unsigned char>& bytes) {
-  std::FILE* f = platform::OpenFile(name, "rb");
-  if (!f) return false;
-  bytes.resize(limit);
-  bytes.resize(std::fread(bytes.data(), 1, limit, f));
-  std::fclose(f);
-  return true;
+  return platform::ReadRegularFileStart(name, limit, bytes);
 }
+
+// A high score that cannot be saved is said once on stderr, until a save
+// succeeds again.
+bool SaveFailureReported = false;
 
 // "%d" of a float truncated toward zero, never converted blindly.
 constexpr auto TruncateToInt = elDraw::Whole<int>;
@@ -81,7 +82,13 @@ void SaveHighScore() {
   LoadHighScore();
   unsigned char buffer[HighScoreFileSize + 1] = {};
   std::snprintf(reinterpret_cast<char*>(buffer), sizeof buffer, "%d", HiScore);
-  platform::ReplaceFileContents(HighScorePath, buffer, HighScoreFileSize);
+  std::string why;
+  if (platform::ReplaceFileContents(HighScorePath, buffer, HighScoreFileSize, &why)) {
+    SaveFailureReported = false;
+  } else if (!SaveFailureReported) {
+    SaveFailureReported = true;
+    std::fprintf(stderr, "quorvane: the high score could not be saved: %s\n", why.c_str());
+  }
 }
 
 void SaveHighScoreOnExit() {

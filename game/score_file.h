@@ -20,11 +20,12 @@ constexpr int ReplayFileSize = 64999;
 bool ParseScoreText(const unsigned char* bytes, size_t size, int& value);
 
 // Reads the file; a value it holds raises HiScore, never lowers it. A missing
-// or unreadable file changes nothing.
+// or unreadable file, or anything but a regular file, changes nothing.
 void LoadHighScore();
 // Writes HiScore (or the file's own value, if that is higher) through a
 // temporary file that replaces the old one only once complete; makes the
-// folder when it is missing. Failures are silent.
+// folder when it is missing. A failure is said once on stderr, with its
+// reason, until a save succeeds again.
 void SaveHighScore();
 // Saves the high score at every orderly end of the program, once the game has
 // loaded.

@@ -6,6 +6,9 @@
 #include "engine/present.h"
 #include "engine/system.h"
 #include "game/backgrounds.h"
+#include "game/bomb.h"
+#include "game/boss_lock_shot.h"
+#include "game/lock_shot.h"
 #include "game/player.h"
 #include "game/powerup.h"
 #include "game/scenes.h"
@@ -44,6 +47,20 @@ const StageScript& ScriptOf(int scene) {
 namespace {
 
 constexpr int MusicCounterWrap = 100999999;
+
+using namespace lockon;
+
+// What a replay runs after its shots: every lock shot's launch in number
+// order, the boss lock-on, then every boss lock shot's launch.
+constexpr Call ReplayLockCalls[] = {
+    Spawn<LockShot01>,      Spawn<LockShot02>,      Spawn<LockShot03>,      Spawn<LockShot04>,
+    Spawn<LockShot05>,      Spawn<LockShot06>,      Spawn<LockShot07>,      Spawn<LockShot08>,
+    LockOnBosses,           Spawn<BossLockShot01>,  Spawn<BossLockShot02>,  Spawn<BossLockShot03>,
+    Spawn<BossLockShot04>,  Spawn<BossLockShot05>,  Spawn<BossLockShot06>,  Spawn<BossLockShot07>,
+    Spawn<BossLockShot08>,  Spawn<BossLockShot09>,  Spawn<BossLockShot10>,  Spawn<BossLockShot11>,
+    Spawn<BossLockShot12>,  Spawn<BossLockShot13>,  Spawn<BossLockShot14>,  Spawn<BossLockShot15>,
+    Spawn<BossLockShot16>,
+};
 
 void Run(std::span<const Call> calls) {
   for (Call c : calls) c();
@@ -111,6 +128,7 @@ void StageFrame(int scene) {
   elDraw::Clear();
   StageProgress += elSystem::FrameStep * stage.rate;
   DrawSceneBackground(scene);
+  DrawBombShards();
   RunBoss(stage.boss);
   DrawPlayerShots();
   RunRows(stage.early);
@@ -126,12 +144,15 @@ void StageFrame(int scene) {
   elDraw::Flip();
 
   MovePlayer();
+  if (BombFlag == 1 && (!stage.bombNeedsVolleyOff || MainShotBEnable == 0)) RunBombBurst();
+  MoveBombShards();
   if (stage.runsVolley && SpecialVolleyFlag == 1) FireSpecialVolley();
   CollidePlayerShots();
   Run(stage.lockWeapons);
   if (stage.replayBlock && ReplayFlag == 1) {
     if (ShipType == 1) FireMainShotB();
     if (ShipType == 2) FireMainShotA();
+    Run(ReplayLockCalls);
   }
   CheckGameOver();
 }

@@ -4,6 +4,7 @@
 // (headless.h) records what it is asked for, for tests and benchmarks.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/display_settings.h"
@@ -54,7 +55,8 @@ class Backend {
   virtual void SetCursorPos(int x, int y) = 0;
   virtual void GetCursorPos(int& x, int& y) const = 0;
 
-  // A modal box; returns IDOK, IDYES or IDNO.
+  // A modal box; returns IDOK, IDYES or IDNO. A close request (SIGTERM)
+  // ends the box at once, as its cancel answer (see WaitModal).
   virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
   virtual void Beep() = 0;
 
@@ -69,7 +71,16 @@ void SetBackend(Backend* backend);
 
 // Every message box also goes to stderr, so that a failure is seen even when
 // no window can show it.
-int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+// subject (a file's name), when given, is added to the stderr line only.
+int MessageBox(const std::string& text, const std::string& caption, unsigned flags, const std::string& subject = "");
 void Beep();
+
+// The wait of a modal box: polls answered() every few milliseconds until it
+// gives the box's answer. A close request ends the wait at once with
+// `dismissed` and stays pending, so that the message loop then closes the
+// program in order (the high score saved) instead of waiting for a click.
+int WaitModal(const std::function<bool(int& answer)>& answered, int dismissed);
+// The answer of a box given up: No for a yes/no box, OK otherwise.
+int DismissedAnswer(unsigned flags);
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/bytes.h"
+#include "platform/file_replace.h"
 #include "platform/system.h"
 
 namespace platform {
@@ -160,9 +161,17 @@ uint32_t PaletteColour(const Header& h, uint32_t index) {
   return index < h.palette.size() ? h.palette[index] : 0;
 }
 
-bool DecodeUncompressed(const uint8_t* data, size_t size, const Header& h, Bitmap& out) {
-  const uint64_t stride = (static_cast<uint64_t>(h.width) * static_cast<uint64_t>(h.bpp) + 31) / 32 * 4;
-  if (stride * static_cast<uint64_t>(h.height) > size - h.pixel_offset) return false;
+uint64_t RowStride(const Header& h) {
+  return (static_cast<uint64_t>(h.width) * static_cast<uint64_t>(h.bpp) + 31) / 32 * 4;
+}
+
+// Whether the rows the header claims fit in the file.
+bool RowsFit(size_t size, const Header& h) {
+  return RowStride(h) * static_cast<uint64_t>(h.height) <= size - h.pixel_offset;
+}
+
+void DecodeUncompressed(const uint8_t* data, const Header& h, Bitmap& out) {
+  const uint64_t stride = RowStride(h);
   for (int64_t row = 0; row < h.height; ++row) {
     const uint8_t* src = data + h.pixel_offset + stride * static_cast<uint64_t>(row);
     const int64_t y = h.top_down ? row : h.height - 1 - row;
@@ -196,18 +205,19 @@ bool DecodeUncompressed(const uint8_t* data, size_t size, const Header& h, Bitma
       dst[x] = c;
     }
   }
-  return true;
 }
 
 // Run-length encoded 4- and 8-bit pictures, always stored bottom-up. Pixels
 // the runs skip stay black; runs past the right edge are cut off.
-bool DecodeRle(const uint8_t* data, size_t size, const Header& h, Bitmap& out) {
+// With no picture to fill (out null) the runs are only checked, so that a
+// broken file is refused before the picture is allocated.
+bool DecodeRle(const uint8_t* data, size_t size, const Header& h, Bitmap* out) {
   const bool four = h.compression == BiRle4;
   size_t pos = h.pixel_offset;
   int64_t x = 0, row = 0;  // row counted from the bottom
   auto put = [&](uint32_t index) {
-    if (x < h.width && row < h.height) out.pixels[static_cast<size_t>((h.height - 1 - row) * h.width + x)] =
-        PaletteColour(h, index);
+    if (out && x < h.width && row < h.height)
+      out->pixels[static_cast<size_t>((h.height - 1 - row) * h.width + x)] = PaletteColour(h, index);
     ++x;
   };
   for (;;) {
@@ -306,36 +316,28 @@ bool DecodeBmp(const uint8_t* data, size_t size, Bitmap& out) {
   if (!data) return false;
   Header h;
   if (!ReadHeader(data, size, h)) return false;
+  // Every size the header claims is checked against the file before the
+  // picture is allocated.
+  const bool rle = h.compression == BiRle4 || h.compression == BiRle8;
+  if (rle ? !DecodeRle(data, size, h, nullptr) : !RowsFit(size, h)) return false;
   Bitmap result;
   result.width = static_cast<int>(h.width);
   result.height = static_cast<int>(h.height);
   result.pixels.assign(static_cast<size_t>(h.width * h.height), 0);
-  const bool ok = (h.compression == BiRle4 || h.compression == BiRle8) ? DecodeRle(data, size, h, result)
-                                                                        : DecodeUncompressed(data, size, h, result);
-  if (!ok) return false;
+  if (rle)
+    DecodeRle(data, size, h, &result);
+  else
+    DecodeUncompressed(data, h, result);
   out = std::move(result);
   return true;
 }
 
 bool ReadBmpFile(const std::string& name, Bitmap& out) {
-  std::FILE* f = OpenFile(name, "rb");
-  if (!f) return false;
-  std::vector<uint8_t> bytes;
-  uint8_t chunk[65536];
-  size_t n = 0;
   // A picture of the largest accepted size, uncompressed at 32 bits, with room
   // for its headers; anything longer is not a picture we can use.
   constexpr size_t Limit = static_cast<size_t>(MaxBitmapArea) * 4 + 65536;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
-    bytes.insert(bytes.end(), chunk, chunk + n);
-    if (bytes.size() > Limit) {
-      std::fclose(f);
-      return false;
-    }
-  }
-  const bool read_error = std::ferror(f) != 0;
-  std::fclose(f);
-  if (read_error) return false;
+  std::vector<uint8_t> bytes;
+  if (!ReadRegularFileStart(name, Limit + 1, bytes, Links::Followed) || bytes.size() > Limit) return false;
   return DecodeBmp(bytes.data(), bytes.size(), out);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/headless.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstring>
 
@@ -40,8 +41,17 @@ void HeadlessBackend::Present(const uint16_t* pixels, int width, int height, int
 
 int HeadlessBackend::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
   boxes.push_back(Box{text, caption, flags});
-  if ((flags & 0xF) == MB_YESNO) return box_answer;
-  return IDOK;
+  if (on_box) on_box();
+  const int answer = (flags & 0xF) == MB_YESNO ? box_answer : IDOK;
+  if (box_wait_ms <= 0) return answer;
+  const auto click = std::chrono::steady_clock::now() + std::chrono::milliseconds(box_wait_ms);
+  return WaitModal(
+      [&](int& a) {
+        if (std::chrono::steady_clock::now() < click) return false;
+        a = answer;
+        return true;
+      },
+      DismissedAnswer(flags));
 }
 
 }  // namespace platform

@@ -67,6 +67,10 @@ class HeadlessBackend : public Backend {
   int cursor_x = 0, cursor_y = 0;
   std::vector<Box> boxes;
   int box_answer = IDYES;  // what a yes/no box answers
+  // A box stays up this long, as if waiting for a click (0: answered at once).
+  int box_wait_ms = 0;
+  // Called as each box comes up.
+  std::function<void()> on_box;
   // The last presented frame, tightly packed.
   std::vector<uint16_t> frame;
   int frame_width = 0, frame_height = 0;

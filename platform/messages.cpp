@@ -7,6 +7,7 @@
 
 #include "platform/backend.h"
 #include "platform/keys.h"
+#include "platform/system.h"
 
 namespace platform {
 namespace {
@@ -76,8 +77,18 @@ bool QueueEmpty() {
   return g_queue.empty() && !g_quit_posted;
 }
 
-bool PeekMessage(Message& out) {
+namespace {
+
+// SIGINT and SIGTERM close the window, whichever back end runs.
+void PumpEventsAndCloseRequests() {
+  if (TakeTerminationRequest()) PostMessage(1, Msg::Close);
   CurrentBackend().PumpEvents();
+}
+
+}  // namespace
+
+bool PeekMessage(Message& out) {
+  PumpEventsAndCloseRequests();
   if (!TakeQueued(out)) return false;
   TrackKeys(out);
   return true;
@@ -85,7 +96,7 @@ bool PeekMessage(Message& out) {
 
 void WaitMessage() {
   for (;;) {
-    CurrentBackend().PumpEvents();
+    PumpEventsAndCloseRequests();
     if (!QueueEmpty()) return;
     CurrentBackend().WaitEvents(10);
   }

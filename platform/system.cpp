@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <strings.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/sysinfo.h>
 #include <sys/time.h>
@@ -16,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -27,12 +29,72 @@ std::string g_lock_path;
 volatile sig_atomic_t g_raise_requested = 0;
 volatile sig_atomic_t g_terminate_requested = 0;
 
+// True when path is a real folder (not a link) of this user that nobody else
+// can write to, so that nobody else can plant files in it.
+bool PrivateFolder(const std::string& path) {
+  struct stat st{};
+  return lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid() &&
+         (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The lock's folder: $XDG_RUNTIME_DIR, or else a folder of this user's own
+// under $TMPDIR (or /tmp), made with mode 0700. "" when neither is private.
+std::string LockFolder() {
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime && *runtime) return PrivateFolder(runtime) ? runtime : "";
+  const char* tmp = std::getenv("TMPDIR");
+  const std::string folder =
+      std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-" + std::to_string(static_cast<unsigned>(geteuid()));
+  mkdir(folder.c_str(), 0700);
+  return PrivateFolder(folder) ? folder : "";
+}
+
 std::string LockPath(const std::string& name) {
-  const char* dir = std::getenv("XDG_RUNTIME_DIR");
-  std::string base = (dir && *dir) ? dir : "/tmp";
+  const std::string base = LockFolder();
+  if (base.empty()) return "";
   std::string file;
   for (char c : name) file += (c == '/' || c == '\\') ? '_' : c;
   return base + "/" + file + ".lock";
+}
+
+// Opens the lock file without following a link; only a regular file of this
+// user is taken. -1 otherwise.
+int OpenLockFile(const std::string& path, int flags) {
+  if (path.empty()) return -1;
+  const int fd = open(path.c_str(), flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+  if (fd < 0) return -1;
+  struct stat st{};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+// The real and effective user of a process, from its status (which, unlike
+// the owner of its /proc folder, does not depend on whether it may dump core).
+bool ProcessUsers(const std::string& proc, long& real, long& effective) {
+  std::FILE* f = std::fopen((proc + "/status").c_str(), "r");
+  if (!f) return false;
+  char line[256];
+  bool found = false;
+  while (!found && std::fgets(line, sizeof line, f)) found = std::sscanf(line, "Uid: %ld %ld", &real, &effective) == 2;
+  std::fclose(f);
+  return found;
+}
+
+// True when pid is another running copy of this very program, run by this
+// user: only such a process may be sent a signal.
+bool IsOtherCopy(long pid) {
+  if (pid <= 1 || pid == getpid() || pid > INT_MAX) return false;
+  const std::string proc = "/proc/" + std::to_string(pid);
+  long real = -1, effective = -1;
+  if (!ProcessUsers(proc, real, effective) || real != static_cast<long>(getuid()) ||
+      effective != static_cast<long>(geteuid()))
+    return false;
+  struct stat exe{}, self{};
+  return stat((proc + "/exe").c_str(), &exe) == 0 && stat("/proc/self/exe", &self) == 0 &&
+         exe.st_dev == self.st_dev && exe.st_ino == self.st_ino;
 }
 
 void OnRaiseSignal(int) { g_raise_requested = 1; }
@@ -130,8 +192,8 @@ OsVersion GetOsVersion() { return OsVersion{2, 10, 0}; }
 bool AcquireInstanceLock(const std::string& name) {
   if (g_lock_fd >= 0) return true;
   const std::string path = LockPath(name);
-  int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd < 0) return true;  // no place for a lock: do not refuse to run
+  const int fd = OpenLockFile(path, O_RDWR | O_CREAT);
+  if (fd < 0) return true;  // no safe place for a lock: do not refuse to run
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
     close(fd);
     return errno == EWOULDBLOCK ? false : true;
@@ -164,11 +226,15 @@ void ReleaseInstanceLock() {
 bool InstanceLockHeld() { return g_lock_fd >= 0; }
 
 void RequestRaiseOfHolder(const std::string& name) {
-  std::FILE* f = std::fopen(LockPath(name).c_str(), "r");
-  if (!f) return;
-  long pid = 0;
-  if (std::fscanf(f, "%ld", &pid) == 1 && pid > 1 && pid != getpid()) kill(static_cast<pid_t>(pid), SIGUSR1);
-  std::fclose(f);
+  const int fd = OpenLockFile(LockPath(name), O_RDONLY);
+  if (fd < 0) return;
+  char text[32] = {};
+  const ssize_t n = read(fd, text, sizeof text - 1);
+  close(fd);
+  if (n <= 0) return;
+  char* end = nullptr;
+  const long pid = std::strtol(text, &end, 10);
+  if (end != text && IsOtherCopy(pid)) kill(static_cast<pid_t>(pid), SIGUSR1);
 }
 
 bool TakeRaiseRequest() {
@@ -185,6 +251,8 @@ void InstallTerminationHandlers() {
   sigaction(SIGINT, &sa, nullptr);
   sigaction(SIGTERM, &sa, nullptr);
 }
+
+bool TerminationPending() { return g_terminate_requested != 0; }
 
 bool TakeTerminationRequest() {
   if (!g_terminate_requested) return false;

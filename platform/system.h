@@ -39,13 +39,17 @@ struct OsVersion {
 // The version this system reports itself as to the engine.
 OsVersion GetOsVersion();
 
-// Single instance: a lock file named after name under $XDG_RUNTIME_DIR (or
-// /tmp). Acquire returns false when another live process holds it; that
-// process can then be asked to raise its window.
+// Single instance: a lock file named after name under $XDG_RUNTIME_DIR (or a
+// folder of this user's own, mode 0700, under $TMPDIR or /tmp). A folder
+// others can write to, a link or a file of another user is not used: the
+// program then runs without a lock. Acquire returns false when another live
+// process holds it; that process can then be asked to raise its window.
 bool AcquireInstanceLock(const std::string& name);
 void ReleaseInstanceLock();
 bool InstanceLockHeld();
-// Asks the holder of the lock to bring its window to the front.
+// Asks the holder of the lock to bring its window to the front; the pid in
+// the file is only signalled when it is another copy of this program run by
+// this user.
 void RequestRaiseOfHolder(const std::string& name);
 // True once after a second copy asked us to raise our window (polled by the
 // back ends while pumping events).
@@ -54,5 +58,7 @@ bool TakeRaiseRequest();
 // SIGINT and SIGTERM are turned into a close request, polled by the back ends.
 void InstallTerminationHandlers();
 bool TakeTerminationRequest();
+// True while a close request waits to be taken (a modal box gives up on it).
+bool TerminationPending();
 
 }  // namespace platform

@@ -2,8 +2,18 @@
 
 #include <SDL.h>
 
+#include <signal.h>
+
 #include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/keys.h"
@@ -104,7 +114,6 @@ class SdlBackend : public Backend {
   }
 
   void PumpEvents() override {
-    if (TakeTerminationRequest()) PostMessage(1, Msg::Close);
     if (TakeRaiseRequest()) RaiseWindow();
     SDL_Event e;
     while (SDL_PollEvent(&e)) Translate(e);
@@ -169,35 +178,79 @@ class SdlBackend : public Backend {
   void GetCursorPos(int& x, int& y) const override { SDL_GetMouseState(&x, &y); }
 
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
+    const int dismissed = DismissedAnswer(flags);
+    if (TerminationPending()) return dismissed;
+    // The box runs on a thread of its own so that this thread can give it up
+    // on a close request; what the box reads is owned by that thread.
+    auto box = std::make_shared<BoxCall>();
+    box->text = text;
+    box->caption = caption;
+    box->answer = dismissed;
     const bool yesno = (flags & 0xF) == MB_YESNO;
-    SDL_MessageBoxButtonData buttons[2];
-    int count = 0;
     if (yesno) {
-      buttons[count++] = {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IDYES, "はい"};
-      buttons[count++] = {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDNO, "いいえ"};
+      box->buttons[box->count++] = {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IDYES, "はい"};
+      box->buttons[box->count++] = {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDNO, "いいえ"};
     } else {
-      buttons[count++] = {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDOK,
-                          "OK"};
+      box->buttons[box->count++] = {
+          SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDOK, "OK"};
     }
-    SDL_MessageBoxData data{};
-    data.flags = SDL_MESSAGEBOX_WARNING;
-    data.window = window_;
-    data.title = caption.c_str();
-    data.message = text.c_str();
-    data.numbuttons = count;
-    data.buttons = buttons;
     // Leave a confined pointer free while the box is up.
     if (window_) SDL_SetWindowGrab(window_, SDL_FALSE);
-    int pressed = yesno ? IDNO : IDOK;
-    if (SDL_ShowMessageBox(&data, &pressed) != 0) pressed = yesno ? IDNO : IDOK;
+    const std::vector<pid_t> children_before = ChildProcesses();
+    SDL_Window* parent = window_;
+    std::thread([box, parent] {
+      SDL_MessageBoxData data{};
+      data.flags = SDL_MESSAGEBOX_WARNING;
+      data.window = parent;
+      data.title = box->caption.c_str();
+      data.message = box->text.c_str();
+      data.numbuttons = box->count;
+      data.buttons = box->buttons;
+      int pressed = box->answer;
+      if (SDL_ShowMessageBox(&data, &pressed) == 0) box->answer = pressed;
+      box->done = true;
+    }).detach();
+    const int answer = WaitModal(
+        [&](int& a) {
+          if (!box->done) return false;
+          a = box->answer;
+          return true;
+        },
+        dismissed);
+    if (!box->done) {
+      // Given up: a box SDL shows from a child process of ours goes with it.
+      for (pid_t child : ChildProcesses())
+        if (std::find(children_before.begin(), children_before.end(), child) == children_before.end())
+          kill(child, SIGTERM);
+    }
     if (window_ && confine_ && active_) SDL_SetWindowGrab(window_, SDL_TRUE);
-    return pressed;
+    return answer;
   }
 
   // Through the game's own mixer; silent on a machine without sound.
   void Beep() override { PlayBeep(); }
 
  private:
+  struct BoxCall {
+    std::string text, caption;
+    SDL_MessageBoxButtonData buttons[2]{};
+    int count = 0;
+    std::atomic<int> answer{0};
+    std::atomic<bool> done{false};
+  };
+
+  // The processes this process has started, from every thread's list.
+  static std::vector<pid_t> ChildProcesses() {
+    std::vector<pid_t> pids;
+    std::error_code ec;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task", ec)) {
+      std::ifstream children(task.path() / "children");
+      long pid = 0;
+      while (children >> pid) pids.push_back(static_cast<pid_t>(pid));
+    }
+    return pids;
+  }
+
   bool EnsureRenderer(int width, int height) {
     if (!renderer_) {
       const char* driver = SDL_GetCurrentVideoDriver();
@@ -322,6 +375,18 @@ bool InstallSdlBackend() {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     SDL_Log("SDL: %s", SDL_GetError());
+    return false;
+  }
+  // Without a display SDL falls back to drivers that show nothing; the game
+  // would then play unseen. Those run only when asked for by name.
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const bool invisible = driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
+  if (invisible && !(asked && *asked)) {
+    std::fprintf(stderr,
+                 "quorvane: no display found (neither DISPLAY nor WAYLAND_DISPLAY is usable); start it from a "
+                 "desktop session\n");
+    SDL_Quit();
     return false;
   }
   g_sdl = std::make_unique<SdlBackend>();

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "engine/draw_object.h"
@@ -22,8 +24,12 @@ std::string g_folder;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   platform::SetBackend(&g_backend);
-  char tmpl[] = "/tmp/quorvane_fuzz_pack_XXXXXX";
-  g_folder = std::string(mkdtemp(tmpl)) + "/";
+  const char* tmp = std::getenv("TMPDIR");
+  std::string tmpl = std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane_fuzz_pack_XXXXXX";
+  if (!mkdtemp(tmpl.data())) std::abort();
+  g_folder = tmpl + "/";
+  // libFuzzer ends through exit(): the folder goes with the run.
+  std::atexit([] { std::filesystem::remove_all(g_folder); });
   platform::SetProgramFolder(g_folder);
   elDraw::Screen(64, 48, 2);
   elDraw::SetPackFile("fuzz.pak");

@@ -5,7 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "engine/sound.h"
@@ -20,10 +23,18 @@ struct Setup {
   std::string folder;
   platform::HeadlessBackend backend;
   Setup() {
-    char tmpl[] = "/tmp/quorvane_fuzz_pack_XXXXXX";
-    folder = mkdtemp(tmpl);
+    const char* tmp = std::getenv("TMPDIR");
+    std::string tmpl = std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane_fuzz_pack_XXXXXX";
+    if (!mkdtemp(tmpl.data())) std::abort();
+    folder = tmpl;
     platform::SetProgramFolder(folder + "/");
     platform::SetBackend(&backend);
+  }
+  // libFuzzer ends through exit(), which runs this.
+  ~Setup() {
+    platform::SetBackend(nullptr);
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
   }
 };
 

@@ -68,9 +68,13 @@ TEST(Assets, AMissingPictureGetsIdZeroAndTheOthersKeepTheirIds) {
   platform::SetProgramFolder(folder.path);
   {
     Harness h;
+    testing::internal::CaptureStderr();
     ASSERT_EQ(h.StartGame(), 1);
+    const std::string said = testing::internal::GetCapturedStderr();
     ASSERT_EQ(h.backend().boxes.size(), 1u);
+    // The box keeps the system's own text; the stderr line names the file.
     EXPECT_EQ(h.backend().boxes[0].text, "elDraw::LoadObject : BMPファイルを読み込めません");
+    EXPECT_NE(said.find("BMPファイルを読み込めません (IMAGE/SZAK4.BMP)"), std::string::npos) << said;
     EXPECT_EQ(PicSzak4, 0);
     EXPECT_EQ(PicSzak2, 53);
     EXPECT_EQ(PicContinu1, 166);

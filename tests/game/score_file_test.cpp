@@ -1,6 +1,13 @@
 // The high-score file as the game reads and writes it, and the replay file's
 // writer and reader.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <future>
 
 #include <cstdint>
 #include <cstdio>
@@ -106,13 +113,58 @@ TEST_F(ScoreFileTest, SaveNeverLowersTheScoreOnDisk) {
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(ReadFile("SCORE/score.dat").data())), "9000");
 }
 
-TEST_F(ScoreFileTest, SaveWithoutAPlaceToWriteChangesNothing) {
+TEST_F(ScoreFileTest, SaveWithoutAPlaceToWriteChangesNothingAndSaysSoOnce) {
+  // A save that works first, so that no earlier failure is still pending.
+  HiScore = 1;
+  SaveHighScore();
+  std::filesystem::remove_all("SCORE");
   // A file where the folder should be: nothing can be written, nothing breaks.
   ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE", Bytes("not a folder")));
   HiScore = 700;
+  testing::internal::CaptureStderr();
   SaveHighScore();
+  SaveHighScore();
+  const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_EQ(ReadFile("SCORE"), Bytes("not a folder"));
   EXPECT_EQ(HiScore, 700);
+  EXPECT_NE(said.find("high score could not be saved"), std::string::npos) << said;
+  EXPECT_NE(said.find("SCORE"), std::string::npos) << "the reason names the folder: " << said;
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+}
+
+TEST_F(ScoreFileTest, PlantedLinkAtTheTemporaryNameIsNotFollowed) {
+  ASSERT_TRUE(testing_support::WriteBytes(work.path + "victim.txt", Bytes("precious")));
+  std::filesystem::create_directory("SCORE");
+  ASSERT_EQ(symlink((work.path + "victim.txt").c_str(), "SCORE/score.dat.tmp"), 0);
+  HiScore = 4242;
+  SaveHighScore();
+  EXPECT_EQ(ReadFile("victim.txt"), Bytes("precious"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status("SCORE/score.dat")));
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(ReadFile("SCORE/score.dat").data())), "4242");
+}
+
+TEST_F(ScoreFileTest, FifoInPlaceOfTheFileIsABadFileNotAHang) {
+  std::filesystem::create_directory("SCORE");
+  ASSERT_EQ(mkfifo("SCORE/score.dat", 0600), 0);
+  HiScore = 300;
+  auto load = std::async(std::launch::async, [] { LoadHighScore(); });
+  if (load.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+    ADD_FAILURE() << "reading the FIFO blocked";
+    // A writer that comes and goes gives the blocked reader its end.
+    const int fd = open((work.path + "SCORE/score.dat").c_str(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) close(fd);
+  }
+  load.wait();
+  EXPECT_EQ(HiScore, 300);
+  // Saving reads first as well, then puts a regular file in the FIFO's place.
+  auto save = std::async(std::launch::async, [] { SaveHighScore(); });
+  if (save.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+    ADD_FAILURE() << "saving over the FIFO blocked";
+    const int fd = open((work.path + "SCORE/score.dat").c_str(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) close(fd);
+  }
+  save.wait();
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(ReadFile("SCORE/score.dat").data())), "300");
 }
 
 TEST_F(ScoreFileTest, ReplayFileHoldsTheLastTextOfTheCurrentRecord) {

@@ -2,10 +2,38 @@
 // the writers.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "platform/bmp.h"
 #include "support/bmp_fixture.h"
+#include "support/temp_folder.h"
+
+// The largest single request to operator new, so that a test can see what a
+// refused file made the reader allocate first.
+namespace {
+std::atomic<size_t> g_largest_new{0};
+}
+
+// Every single-object form is replaced, so that each new meets its own
+// delete (a sanitizer build checks that they pair).
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+  size_t seen = g_largest_new.load();
+  while (size > seen && !g_largest_new.compare_exchange_weak(seen, size)) {
+  }
+  return std::malloc(size ? size : 1);
+}
+void* operator new(size_t size) {
+  if (void* p = operator new(size, std::nothrow)) return p;
+  throw std::bad_alloc();
+}
+// The compiler cannot tell that new above is malloc underneath.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 using platform::Bitmap;
 using platform::DecodeBmp;
@@ -91,6 +119,34 @@ TEST(BmpHeader, BrokenFieldsAreRefused) {
     c.spoil(b);
     Bitmap out;
     EXPECT_FALSE(DecodeBmp(b.data(), b.size(), out)) << c.what;
+  }
+}
+
+// A header claiming the largest accepted picture over a short file is refused
+// before anything of the picture's size is allocated.
+TEST(BmpHeader, SizesBeyondTheFileAreRefusedBeforeAllocation) {
+  const auto rgb24 = EncodeFixture(Pattern(8, 4, PureColours()), BmpKind::Rgb24);
+  const auto rle8 = EncodeFixture(Pattern(8, 4, PureColours()), BmpKind::Rle8);
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> bytes;
+  };
+  Case cases[] = {{"24 bits, 633 KB of rows", rgb24}, {"RLE8 without its end", rle8}};
+  cases[0].bytes.resize(633 * 1024, 0x55);
+  cases[1].bytes.resize(cases[1].bytes.size() - 2);  // the end-of-picture pair
+  for (Case& c : cases) {
+    Set32(c.bytes, 18, 16384);
+    Set32(c.bytes, 22, 1024);
+    Bitmap out;
+    g_largest_new = 0;
+    EXPECT_FALSE(DecodeBmp(c.bytes.data(), c.bytes.size(), out)) << c.what;
+    EXPECT_LT(g_largest_new.load(), size_t{1} << 20) << c.what;
+
+    testing_support::TempFolder dir;
+    ASSERT_TRUE(testing_support::WriteBytes(dir.path + "big.bmp", c.bytes));
+    g_largest_new = 0;
+    EXPECT_FALSE(platform::ReadBmpFile(dir.path + "big.bmp", out)) << c.what;
+    EXPECT_LT(g_largest_new.load(), c.bytes.size() + (size_t{1} << 20)) << c.what;
   }
 }
 

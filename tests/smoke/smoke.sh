@@ -2,11 +2,23 @@
 # Starts the real game and checks how it ends.
 #   sigterm:     runs a second, SIGTERM, expects exit code 0
 #   second_copy: a second copy while the first runs ends at once with 0
+#   no_display:  without a display (and no video driver asked for) the game
+#                says so and ends at once with a non-zero code
 set -u
 case_name=$1 exe=$2 dir=$3
-rm -rf "$dir" && mkdir -p "$dir"
+rm -rf "$dir" && mkdir -p -m 0700 "$dir"
 export XDG_RUNTIME_DIR="$dir"
 cd "$dir" || exit 1
+
+if [ "$case_name" = no_display ]; then
+  timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$exe" >"$dir/out.log" 2>&1
+  rc=$?
+  if [ "$rc" -eq 124 ]; then echo "the game played unseen until stopped"; exit 1; fi
+  if [ "$rc" -eq 0 ]; then echo "exit code 0 without a display"; cat "$dir/out.log"; exit 1; fi
+  if ! grep -q "no display" "$dir/out.log"; then echo "no message:"; cat "$dir/out.log"; exit 1; fi
+  echo "ok"
+  exit 0
+fi
 
 "$exe" >"$dir/first.log" 2>&1 &
 pid=$!

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ struct LayoutCase {
   const char* name;
   platform::PixelFormat format;
 };
+// The case's own name in test names, never the bytes of the object.
+inline void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
 inline const LayoutCase BothLayouts[] = {{"565", platform::PixelFormat::Rgb565()},
                                          {"555", platform::PixelFormat::Rgb555()}};
 

@@ -1,0 +1,176 @@
+// The single-instance lock against a hostile second user: a folder others can
+// write to, a planted link, and a lock file naming a process that is not
+// another copy of this program.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "platform/system.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using testing_support::TempFolder;
+
+constexpr const char* kName = "LockTest";
+
+// Sets an environment variable (nullptr unsets it) for one scope.
+class EnvVar {
+ public:
+  EnvVar(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value)
+      setenv(name, value, 1);
+    else
+      unsetenv(name);
+  }
+  ~EnvVar() {
+    if (old_)
+      setenv(name_.c_str(), old_->c_str(), 1);
+    else
+      unsetenv(name_.c_str());
+  }
+
+ private:
+  std::string name_;
+  std::optional<std::string> old_;
+};
+
+std::string ReadText(const std::string& path) {
+  std::ifstream f(path);
+  std::stringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+void WriteText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+
+// A child process that only waits; `setup` runs in it first. Returns once the
+// setup is done (or the child has replaced itself by exec).
+pid_t StartChild(void (*setup)()) {
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return -1;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    close(fds[0]);
+    setup();
+    if (write(fds[1], "x", 1) < 0) _exit(3);
+    for (;;) pause();
+  }
+  close(fds[1]);
+  char c;
+  while (read(fds[0], &c, 1) < 0) {
+  }
+  close(fds[0]);
+  return pid;
+}
+
+// Sends the raise request for a lock file naming pid; true when the child
+// died of the signal, false when it is still alive (and is then ended).
+bool RequestKills(const std::string& folder, pid_t pid) {
+  EnvVar runtime("XDG_RUNTIME_DIR", folder.c_str());
+  WriteText(folder + kName + ".lock", std::to_string(pid) + "\n");
+  platform::RequestRaiseOfHolder(kName);
+  int status = 0;
+  for (int i = 0; i < 100; ++i) {
+    if (waitpid(pid, &status, WNOHANG) == pid) return WIFSIGNALED(status) && WTERMSIG(status) == SIGUSR1;
+    usleep(5000);
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, &status, 0);
+  return false;
+}
+
+TEST(InstanceLock, OnlyAnotherCopyOfThisProgramBySameUserIsSignalled) {
+  TempFolder dir;
+  chmod(dir.path.c_str(), 0700);
+
+  // Another copy of this program: asked to raise its window.
+  const pid_t copy = StartChild([] { signal(SIGUSR1, SIG_DFL); });
+  ASSERT_GT(copy, 0);
+  EXPECT_TRUE(RequestKills(dir.path, copy));
+
+  // Some other program of this user (here a shell sleeping): left alone.
+  const pid_t other = StartChild([] {
+    signal(SIGUSR1, SIG_DFL);
+    execl("/bin/sleep", "sleep", "30", static_cast<char*>(nullptr));
+    _exit(2);
+  });
+  ASSERT_GT(other, 0);
+  EXPECT_FALSE(RequestKills(dir.path, other));
+
+  // This program run by another user: left alone.
+  if (geteuid() == 0) {
+    const pid_t foreign = StartChild([] {
+      signal(SIGUSR1, SIG_DFL);
+      if (setuid(65534) != 0) _exit(2);
+    });
+    ASSERT_GT(foreign, 0);
+    EXPECT_FALSE(RequestKills(dir.path, foreign));
+  }
+}
+
+TEST(InstanceLock, FolderOthersCanWriteToIsNotUsed) {
+  TempFolder dir;
+  chmod(dir.path.c_str(), 0777);
+  EnvVar runtime("XDG_RUNTIME_DIR", dir.path.c_str());
+  EXPECT_TRUE(platform::AcquireInstanceLock(kName)) << "the program still runs";
+  EXPECT_FALSE(platform::InstanceLockHeld());
+  platform::ReleaseInstanceLock();
+  EXPECT_NE(access((dir.path + kName + ".lock").c_str(), F_OK), 0);
+}
+
+TEST(InstanceLock, PlantedLinkIsNotFollowed) {
+  TempFolder dir;
+  chmod(dir.path.c_str(), 0700);
+  EnvVar runtime("XDG_RUNTIME_DIR", dir.path.c_str());
+  const std::string victim = dir.path + "victim.txt";
+  WriteText(victim, "precious");
+  ASSERT_EQ(symlink(victim.c_str(), (dir.path + kName + ".lock").c_str()), 0);
+  EXPECT_TRUE(platform::AcquireInstanceLock(kName));
+  EXPECT_FALSE(platform::InstanceLockHeld());
+  platform::ReleaseInstanceLock();
+  EXPECT_EQ(ReadText(victim), "precious");
+}
+
+TEST(InstanceLock, WithoutRuntimeFolderAPrivateFolderOfOurOwnIsMade) {
+  TempFolder tmp;
+  EnvVar runtime("XDG_RUNTIME_DIR", nullptr);
+  EnvVar tmpdir("TMPDIR", tmp.path.c_str());
+  const std::string own = tmp.path + "quorvane-" + std::to_string(geteuid());
+
+  ASSERT_TRUE(platform::AcquireInstanceLock(kName));
+  EXPECT_TRUE(platform::InstanceLockHeld());
+  platform::ReleaseInstanceLock();
+  struct stat st{};
+  ASSERT_EQ(lstat(own.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISDIR(st.st_mode));
+  EXPECT_EQ(st.st_mode & 0777, 0700u);
+  EXPECT_EQ(access((own + "/" + kName + ".lock").c_str(), F_OK), 0);
+
+  // The same folder made open to everyone beforehand is not trusted.
+  chmod(own.c_str(), 0777);
+  platform::AcquireInstanceLock(kName);
+  EXPECT_FALSE(platform::InstanceLockHeld());
+  platform::ReleaseInstanceLock();
+
+  // Nor is one that belongs to another user.
+  if (geteuid() == 0) {
+    chmod(own.c_str(), 0700);
+    ASSERT_EQ(chown(own.c_str(), 65534, 65534), 0);
+    platform::AcquireInstanceLock(kName);
+    EXPECT_FALSE(platform::InstanceLockHeld());
+    platform::ReleaseInstanceLock();
+  }
+}
+
+}  // namespace
