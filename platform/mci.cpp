@@ -5,7 +5,9 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <optional>
+#include <string_view>
 
 #include "platform/midi_file.h"
 #include "platform/midi_sequencer.h"
@@ -18,28 +20,43 @@ namespace {
 std::vector<std::string>* g_log = nullptr;
 std::string g_alias;  // the open sequence's name; empty when none is open
 
-bool Same(const std::string& a, const char* b) { return strcasecmp(a.c_str(), b) == 0; }
+bool Same(std::string_view a, const char* b) {
+  return a.size() == std::strlen(b) && strncasecmp(a.data(), b, a.size()) == 0;
+}
+
+// The words of a command, as views into it: no command the library sends
+// has more than a handful, so a stopped or closed song allocates nothing.
+struct Words {
+  static constexpr size_t Most = 16;
+  std::string_view at[Most];
+  size_t count = 0;
+  size_t size() const { return count; }
+  bool empty() const { return count == 0; }
+  std::string_view operator[](size_t i) const { return at[i]; }
+};
 
 // Words separated by blanks; a word in double quotes may hold blanks. An
-// unclosed quote makes the command unreadable.
-std::optional<std::vector<std::string>> Split(const std::string& command) {
-  std::vector<std::string> words;
+// unclosed quote, or more words than any command has, makes the command
+// unreadable.
+std::optional<Words> Split(std::string_view command) {
+  Words words;
   size_t i = 0;
   while (i < command.size()) {
     if (std::isspace(static_cast<unsigned char>(command[i]))) {
       ++i;
       continue;
     }
+    if (words.count == Words::Most) return std::nullopt;
     if (command[i] == '"') {
       const size_t close = command.find('"', i + 1);
-      if (close == std::string::npos) return std::nullopt;
-      words.push_back(command.substr(i + 1, close - i - 1));
+      if (close == std::string_view::npos) return std::nullopt;
+      words.at[words.count++] = command.substr(i + 1, close - i - 1);
       i = close + 1;
       continue;
     }
     size_t end = i;
     while (end < command.size() && !std::isspace(static_cast<unsigned char>(command[end]))) ++end;
-    words.push_back(command.substr(i, end - i));
+    words.at[words.count++] = command.substr(i, end - i);
     i = end;
   }
   return words;
@@ -63,16 +80,16 @@ std::optional<std::vector<uint8_t>> ReadSong(const std::string& path) {
   return bytes;
 }
 
-int Open(const std::vector<std::string>& words) {
+int Open(const Words& words) {
   if (words.size() < 2) return MciBadParameters;
-  const std::string& path = words[1];
+  const std::string path(words[1]);
   std::string alias = path;
   for (size_t i = 2; i < words.size(); i += 2) {
     if (i + 1 >= words.size()) return MciBadParameters;
     if (Same(words[i], "type")) {
       if (!Same(words[i + 1], "sequencer")) return MciBadParameters;
     } else if (Same(words[i], "alias")) {
-      alias = words[i + 1];
+      alias = std::string(words[i + 1]);
     } else {
       return MciBadParameters;
     }
@@ -104,10 +121,10 @@ int Open(const std::vector<std::string>& words) {
 int MciSendString(const std::string& command, std::string* reply, WindowHandle notify_window) {
   if (g_log) g_log->push_back(command);
   if (reply) reply->clear();
-  const std::optional<std::vector<std::string>> parsed = Split(command);
+  const std::optional<Words> parsed = Split(command);
   if (!parsed || parsed->empty()) return MciUnknownCommand;
-  const std::vector<std::string>& words = *parsed;
-  const std::string& verb = words[0];
+  const Words& words = *parsed;
+  const std::string_view verb = words[0];
 
   if (Same(verb, "open")) return Open(words);
   static const char* const kVerbs[] = {"play", "seek", "stop", "close", "status"};

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "bosses/boss_record.h"
 #include "engine/draw_object.h"
 #include "engine/frame.h"
 #include "engine/system.h"
@@ -12,6 +13,12 @@
 #include "game/reset.h"
 #include "game/shots.h"
 #include "game/stage.h"
+#include "game/stage_script.h"
+#include "patterns/drops/arm_strike.h"
+#include "patterns/drops/falling_arm.h"
+#include "patterns/drops/formation_drop.h"
+#include "patterns/drops/small_drop.h"
+#include "patterns/streams/spiral_stream.h"
 #include "platform/pixel_buffer.h"
 #include "player_fixture.h"
 
@@ -21,6 +28,7 @@ using namespace player;
 using namespace powerup;
 using namespace shots;
 using namespace stage;
+using namespace patterns;
 
 using testing_support::PlayerTest;
 using testing_support::StillFrame;
@@ -114,6 +122,102 @@ TEST_F(StageTest, Scene4DrawsItsSidePanelsOverTheFieldOpaquely) {
     for (uint16_t p : testing_support::BackBufferPixels(540, 0, 80, 480)) covered += p == PanelColour;
     EXPECT_EQ(covered, scene == 4 ? 80 * 480 : 0);
     for (uint16_t p : testing_support::BackBufferPixels(540, 480, 80, 120)) ASSERT_NE(p, PanelColour);
+  }
+}
+
+// States that a single call of a boss pattern changes: a drop table's
+// volley timer, an arm strike's frame, a stream's emit counter, a small
+// drop's first slot.
+int Arm07Timer() { return FallingArm07.Slots[0].Timer; }
+int Arm03Timer() { return FallingArm03.Slots[0].Timer; }
+int Formation44Timer() { return FormationDrop44.Slots[0].Timer; }
+int Strike01Frame() { return ArmStrike01.Strike->Frame; }
+int Spiral13Counter() { return SpiralStream13.row.Boss->EmitCounter[SpiralStream13.row.EmitIndex]; }
+int Drop16Active() { return SmallDrop16.Slots[0].Active; }
+
+TEST_F(StageTest, EachBossFightsInsideItsWindowGateAndCycleAndTimesOutAt11000) {
+  struct Case {
+    int scene;
+    const char* what;
+    int difficulty;
+    float progress;
+    float hitPoints;
+    int counter;  // AttackCounter before the frame
+    int counterAfter;
+    float hitPointsAfter;
+    int (*probe)() = nullptr;  // a pattern that a row calls on this frame or not
+    bool fires = false;
+    int levelMode = 1;
+  };
+  const Case cases[] = {
+      {3, "window shut at its low bound", 1, 1060, 970, 10, 10, 970},
+      {3, "window open just past it", 1, 1060.01f, 970, 10, 11, 970},
+      {3, "window shut at its high bound", 1, 11100, 970, 10, 10, 970},
+      {3, "gate shut at G", 1, 5000, 980, 10, 10, 980},
+      {3, "gate open just under G", 1, 5000, 979.9f, 10, 11, 979.9f},
+      {3, "difficulty 1 ends the cycle at 2300", 1, 5000, 970, 2299, 0, 970},
+      {3, "difficulty 3 runs past 2300", 3, 5000, 970, 2299, 2300, 970},
+      {3, "difficulty 3 ends the cycle at 3710", 3, 5000, 970, 3709, 0, 970},
+      {3, "no time-out before 11000", 1, 10999.9f, 1000, 0, 0, 1000},
+      {3, "time-out at 11000", 1, 11000, 1000, 0, 0, 0},
+      {3, "falling arms not at difficulty 1", 1, 5000, 970, 1319, 1320, 970, Arm07Timer, false},
+      {3, "falling arms at difficulty 3", 3, 5000, 970, 1319, 1320, 970, Arm07Timer, true},
+
+      {5, "window shut at its low bound", 1, 1470, 770, 10, 10, 770},
+      {5, "window open just past it", 1, 1470.01f, 770, 10, 11, 770},
+      {5, "window shut at its high bound", 1, 11100, 770, 10, 10, 770},
+      {5, "gate shut at G", 1, 5000, 780, 10, 10, 780},
+      {5, "gate open just under G", 1, 5000, 779.9f, 10, 11, 779.9f},
+      {5, "the cycle ends at 4900", 3, 5000, 770, 4899, 0, 770},
+      {5, "time-out at 11000", 3, 11000, 800, 0, 0, 0},
+      {5, "small drops in a band outside the menus' modes", 1, 5000, 770, 10, 11, 770, Drop16Active, true, 0},
+      {5, "no small drops in the menus' mode", 1, 5000, 770, 10, 11, 770, Drop16Active, false, 1},
+      {5, "no small drops between the bands", 1, 5000, 771, 10, 11, 771, Drop16Active, false, 0},
+
+      {6, "window shut at its low bound", 1, 1300, 970, 10, 10, 970},
+      {6, "window open just past it", 1, 1300.01f, 970, 10, 11, 970},
+      {6, "window shut at its high bound", 1, 11100, 970, 10, 10, 970},
+      {6, "gate shut at G", 1, 5000, 980, 10, 10, 980},
+      {6, "the cycle ends at 1770", 3, 5000, 970, 1769, 0, 970},
+      {6, "time-out at 11000", 1, 11000, 1000, 0, 0, 0},
+      {6, "arm strikes not at difficulty 1", 1, 5000, 970, 299, 300, 970, Strike01Frame, false},
+      {6, "arm strikes at difficulty 3", 3, 5000, 970, 299, 300, 970, Strike01Frame, true},
+      {6, "a difficulty-1 formation", 1, 5000, 970, 1099, 1100, 970, Formation44Timer, true},
+      {6, "not at difficulty 3", 3, 5000, 970, 1099, 1100, 970, Formation44Timer, false},
+
+      {8, "window shut at its low bound", 1, 1260, 1470, 10, 10, 1470},
+      {8, "window open just past it", 1, 1260.01f, 1470, 10, 11, 1470},
+      {8, "window shut at its high bound", 1, 11100, 1470, 10, 10, 1470},
+      {8, "gate shut at G", 1, 5000, 1480, 10, 10, 1480},
+      {8, "difficulty 1 ends the cycle at 3000", 1, 5000, 1470, 2999, 0, 1470},
+      {8, "difficulty 3 runs past 3000", 3, 5000, 1470, 2999, 3000, 1470},
+      {8, "difficulty 3 ends the cycle at 4390", 3, 5000, 1470, 4389, 0, 1470},
+      {8, "time-out at 11000", 3, 11000, 1500, 0, 0, 0},
+      {8, "difficulty 1's spirals from 1500", 1, 5000, 1470, 1499, 1500, 1470, Spiral13Counter, true},
+      {8, "difficulty 3's not yet", 3, 5000, 1470, 1499, 1500, 1470, Spiral13Counter, false},
+      {8, "difficulty 3's from 1900", 3, 5000, 1470, 1899, 1900, 1470, Spiral13Counter, true},
+      {8, "falling arms not at difficulty 1", 1, 5000, 1470, 679, 680, 1470, Arm03Timer, false},
+      {8, "falling arms at difficulty 3", 3, 5000, 1470, 679, 680, 1470, Arm03Timer, true},
+  };
+  StartLiveGame();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "scene " << c.scene << ": " << c.what);
+    ResetObjects();
+    ResetBosses();
+    Difficulty = c.difficulty;
+    LevelMode = c.levelMode;
+    bosses::BossRecord& boss = *ScriptOf(c.scene).boss.record;
+    // The boss in its fight, on the screen, where its drops start from.
+    boss.MovePhase = 80;
+    boss.BossHitPoints = c.hitPoints;
+    boss.AttackCounter = c.counter;
+    const int before = c.probe ? c.probe() : 0;
+    StillFrame(c.scene, c.progress);
+    EXPECT_EQ(boss.AttackCounter, c.counterAfter);
+    EXPECT_FLOAT_EQ(boss.BossHitPoints, c.hitPointsAfter);
+    if (c.probe) {
+      EXPECT_EQ(c.probe() != before, c.fires);
+    }
   }
 }
 

@@ -1,0 +1,136 @@
+// Calls that several stage scripts make alike: craft families moved and
+// drawn, their spawns and shots, bullet runs that more than one stage
+// updates and draws, and the lock weapons that follow the missile barrages.
+// A script names these where its own list holds the same calls in the same
+// order.
+#pragma once
+#include <array>
+#include <cstddef>
+
+#include "bosses/aimed_ring.h"
+#include "enemies/aimed_line_shot.h"
+#include "enemies/crossing_spinner.h"
+#include "enemies/diagonal_diver.h"
+#include "enemies/diagonal_large_craft.h"
+#include "enemies/flame_faller.h"
+#include "enemies/large_craft.h"
+#include "enemies/line_shot.h"
+#include "enemies/side_glider.h"
+#include "enemies/spinning_lock_target.h"
+#include "enemies/straight_shot.h"
+#include "enemies/sweeping_craft.h"
+#include "enemies/volley_shot.h"
+#include "enemies/zigzag_fighter.h"
+#include "game/lock_shot.h"
+#include "game/missile_barrage.h"
+#include "game/stage_script.h"
+#include "patterns/drops/formation_drop.h"
+#include "patterns/drops/small_drop.h"
+#include "patterns/drops/twin_drop.h"
+
+namespace stage {
+
+// One list of calls made of two: a shared head and a script's own tail.
+template <std::size_t N, std::size_t M>
+constexpr std::array<Call, N + M> Join(const Call (&head)[N], const Call (&tail)[M]) {
+  std::array<Call, N + M> out{};
+  for (std::size_t i = 0; i < N; ++i) out[i] = head[i];
+  for (std::size_t i = 0; i < M; ++i) out[N + i] = tail[i];
+  return out;
+}
+
+namespace rows {
+
+using namespace bosses;
+using namespace enemies;
+using namespace lockon;
+using namespace patterns;
+
+// The craft, moved and drawn.
+inline constexpr Call kCrossingSpinners[] = {MoveDraw<CrossingSpinner01>, MoveDraw<CrossingSpinner02>};
+inline constexpr Call kCrossingSpinnersAgain[] = {Move<CrossingSpinner01>, Move<CrossingSpinner02>};
+inline constexpr Call kSideGliders[] = {MoveDraw<SideGlider01>, MoveDraw<SideGlider02>};
+inline constexpr Call kFlameFaller03[] = {MoveDraw<FlameFaller03>};
+inline constexpr Call kDiagonalLargeCraft01[] = {MoveDraw<DiagonalLargeCraft01>};
+inline constexpr Call kDiagonalLargeCraft02[] = {MoveDraw<DiagonalLargeCraft02>};
+inline constexpr Call kDiagonalDiver01[] = {MoveDraw<DiagonalDiver01>};
+inline constexpr Call kDiagonalDiver03[] = {MoveDraw<DiagonalDiver03>};
+inline constexpr Call kLargeCraft02[] = {MoveDraw<LargeCraft02>};
+inline constexpr Call kSpinningLockTarget01[] = {MoveDraw<SpinningLockTarget01>};
+inline constexpr Call kSpinningLockTarget02[] = {MoveDraw<SpinningLockTarget02>};
+inline constexpr Call kSpinningLockTarget03[] = {MoveDraw<SpinningLockTarget03>};
+inline constexpr Call kSpinningLockTarget04[] = {MoveDraw<SpinningLockTarget04>};
+inline constexpr Call kZigzagFighter05[] = {MoveDraw<ZigzagFighter05>};
+inline constexpr Call kZigzagFighter06[] = {MoveDraw<ZigzagFighter06>};
+inline constexpr Call kSweepingCraft0304[] = {MoveDraw<SweepingCraft03>, MoveDraw<SweepingCraft04>};
+inline constexpr Call kSweepingCraft0506[] = {MoveDraw<SweepingCraft05>, MoveDraw<SweepingCraft06>};
+
+// Their spawns and shots in their windows.
+inline constexpr Call kAimedLineShots0203[] = {Fire<AimedLineShot02>, Fire<AimedLineShot03>};
+inline constexpr Call kAimedLineShots0506[] = {Fire<AimedLineShot05>, Fire<AimedLineShot06>};
+inline constexpr Call kStraightShots0506[] = {Fire<StraightShot05>, Fire<StraightShot06>};
+inline constexpr Call kStraightShots0809[] = {Fire<StraightShot08>, Fire<StraightShot09>};
+inline constexpr Call kLineShots0405[] = {Fire<LineShot04>, Fire<LineShot05>};
+inline constexpr Call kDiagonalLargeCraft01Wave[] = {
+    Spawn<DiagonalLargeCraft01>, Fire<StraightShot21>, Fire<StraightShot22>, Fire<StraightShot23>, Fire<StraightShot24>,
+    Fire<StraightShot25>,        Fire<VolleyShot03>,   Fire<VolleyShot04>,   Fire<VolleyShot05>};
+inline constexpr Call kDiagonalLargeCraft02Wave[] = {
+    Spawn<DiagonalLargeCraft02>, Fire<StraightShot26>, Fire<StraightShot27>, Fire<StraightShot28>, Fire<StraightShot29>,
+    Fire<StraightShot30>,        Fire<VolleyShot06>,   Fire<VolleyShot07>,   Fire<VolleyShot08>};
+inline constexpr Call kDiagonalDiver01Spawn[] = {Spawn<DiagonalDiver01>};
+inline constexpr Call kDiagonalDiver03Spawn[] = {Spawn<DiagonalDiver03>};
+inline constexpr Call kSpinningLockTarget01Fire[] = {Fire<SpinningLockTarget01>};
+inline constexpr Call kSpinningLockTarget02Fire[] = {Fire<SpinningLockTarget02>};
+inline constexpr Call kSpinningLockTarget03Fire[] = {Fire<SpinningLockTarget03>};
+inline constexpr Call kSpinningLockTarget04Fire[] = {Fire<SpinningLockTarget04>};
+inline constexpr Call kSweepingCraft0304Spawn[] = {Spawn<SweepingCraft03>, Spawn<SweepingCraft04>};
+inline constexpr Call kSweepingCraft0506Spawn[] = {Spawn<SweepingCraft05>, Spawn<SweepingCraft06>};
+
+// Bullet runs: the scene-3 boss's drops and rings, the scene-8 boss's
+// formations and drops, the diagonal large craft's shots, and the second
+// updates of the faller shots.
+inline constexpr Call kScene3BossDrops[] = {
+    UpdateDraw<AimedRing10>,     UpdateDraw<AimedRing11>,     UpdateDraw<FormationDrop28>, UpdateDraw<FormationDrop29>,
+    UpdateDraw<FormationDrop30>, UpdateDraw<FormationDrop31>, UpdateDraw<FormationDrop26>, UpdateDraw<FormationDrop27>,
+    UpdateDraw<FormationDrop25>, UpdateDraw<TwinDrop14>,      UpdateDraw<TwinDrop15>,      UpdateDraw<SmallDrop43>,
+    UpdateDraw<SmallDrop44>,     UpdateDraw<SmallDrop45>,     UpdateDraw<SmallDrop46>,     UpdateDraw<SmallDrop47>,
+    UpdateDraw<SmallDrop48>,     UpdateDraw<SmallDrop49>,     UpdateDraw<SmallDrop50>,     UpdateDraw<SmallDrop51>,
+};
+inline constexpr Call kScene8BossFormations[] = {UpdateDraw<FormationDrop16>, UpdateDraw<FormationDrop17>,
+                                                 UpdateDraw<FormationDrop14>, UpdateDraw<FormationDrop15>,
+                                                 UpdateDraw<FormationDrop13>};
+inline constexpr Call kScene8BossFormationsAgain[] = {Update<FormationDrop16>, Update<FormationDrop17>,
+                                                      Update<FormationDrop14>, Update<FormationDrop15>,
+                                                      Update<FormationDrop13>};
+inline constexpr Call kScene8BossDrops[] = {
+    UpdateDraw<AimedRing03>, UpdateDraw<TwinDrop07>,  UpdateDraw<TwinDrop08>,  UpdateDraw<SmallDrop09>,
+    UpdateDraw<SmallDrop10>, UpdateDraw<SmallDrop11>, UpdateDraw<SmallDrop12>, UpdateDraw<SmallDrop13>,
+    UpdateDraw<SmallDrop14>, UpdateDraw<SmallDrop15>,
+};
+inline constexpr Call kDiagonalLargeCraftShots[] = {
+    UpdateDraw<StraightShot21>, UpdateDraw<StraightShot22>, UpdateDraw<StraightShot23>, UpdateDraw<StraightShot24>,
+    UpdateDraw<StraightShot25>, UpdateDraw<VolleyShot03>,   UpdateDraw<VolleyShot04>,   UpdateDraw<VolleyShot05>,
+    UpdateDraw<StraightShot26>, UpdateDraw<StraightShot27>, UpdateDraw<StraightShot28>, UpdateDraw<StraightShot29>,
+    UpdateDraw<StraightShot30>, UpdateDraw<VolleyShot06>,   UpdateDraw<VolleyShot07>,   UpdateDraw<VolleyShot08>,
+};
+inline constexpr Call kStraightShots01To03Again[] = {Update<StraightShot01>, Update<StraightShot02>,
+                                                     Update<StraightShot03>};
+inline constexpr Call kStraightShots10To14Again[] = {Update<StraightShot10>, Update<StraightShot11>,
+                                                     Update<StraightShot12>, Update<StraightShot13>,
+                                                     Update<StraightShot14>};
+
+// The missile barrages, which fire by themselves at difficulty 3, and the
+// craft lock shots, before a stage's own boss lock shots.
+inline constexpr Call kBarragesAndLockShots[] = {
+    When<AtDifficulty3, Fire<MissileBarrage01>>, When<AtDifficulty3, Fire<MissileBarrage02>>,
+    When<AtDifficulty3, Fire<MissileBarrage03>>, When<AtDifficulty3, Fire<MissileBarrage04>>,
+    Update<MissileBarrage01>,                    Update<MissileBarrage02>,
+    Update<MissileBarrage03>,                    Update<MissileBarrage04>,
+    Update<LockShot03>,                          Update<LockShot04>,
+    Update<LockShot05>,                          Update<LockShot06>,
+    Update<LockShot07>,                          Update<LockShot08>,
+};
+
+}  // namespace rows
+
+}  // namespace stage
