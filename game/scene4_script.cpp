@@ -24,6 +24,7 @@
 #include "game/boss_lock_shot.h"
 #include "game/lock_shot.h"
 #include "game/missile_barrage.h"
+#include "game/stage_rows.h"
 #include "patterns/drops/formation_drop.h"
 #include "patterns/drops/small_drop.h"
 #include "patterns/drops/twin_drop.h"
@@ -81,14 +82,6 @@ constexpr Call kZigzag03[] = {MoveDraw<ZigzagFighter03>};
 constexpr Call kZigzag03Fire[] = {Fire<ZigzagFighter03>};
 constexpr Call kZigzag04[] = {MoveDraw<ZigzagFighter04>};
 constexpr Call kZigzag04Fire[] = {Fire<ZigzagFighter04>};
-constexpr Call kZigzag05[] = {MoveDraw<ZigzagFighter05>};
-constexpr Call kZigzag05Fire[] = {Fire<ZigzagFighter05>};
-constexpr Call kZigzag06[] = {MoveDraw<ZigzagFighter06>};
-constexpr Call kZigzag06Fire[] = {Fire<ZigzagFighter06>};
-constexpr Call kZigzag07[] = {MoveDraw<ZigzagFighter07>};
-constexpr Call kZigzag07Fire[] = {Fire<ZigzagFighter07>};
-constexpr Call kZigzag08[] = {MoveDraw<ZigzagFighter08>};
-constexpr Call kZigzag08Fire[] = {Fire<ZigzagFighter08>};
 constexpr Call kSpinner01[] = {MoveDraw<SpinningFaller01>};
 constexpr Call kSpinner01Spawn[] = {Spawn<SpinningFaller01>, Fire<AimedShot03>};
 constexpr Call kSpinner02[] = {MoveDraw<SpinningFaller02>};
@@ -96,20 +89,14 @@ constexpr Call kSpinner02Spawn[] = {Spawn<SpinningFaller02>, Fire<AimedShot04>};
 constexpr Call kSpinner03[] = {MoveDraw<SpinningFaller03>};
 constexpr Call kSpinner03Spawn[] = {Move<SpinningFaller03>, Move<SpinningFaller03>, Spawn<SpinningFaller03>,
                                     Fire<AimedShot05>};
-constexpr Call kSpinningTarget01[] = {MoveDraw<SpinningLockTarget01>};
-constexpr Call kSpinningTarget01Fire[] = {Fire<SpinningLockTarget01>};
-constexpr Call kSpinningTarget02[] = {MoveDraw<SpinningLockTarget02>};
-constexpr Call kSpinningTarget02Fire[] = {Fire<SpinningLockTarget02>};
 constexpr Call kTimedDiver01[] = {MoveDraw<TimedDiagonalDiver01>};
 constexpr Call kTimedDiver01Fire[] = {Fire<TimedDiagonalDiver01>, Fire<StraightShot41>, Fire<StraightShot42>,
                                       Fire<StraightShot43>, Fire<StraightShot44>};
 constexpr Call kTimedDiver02[] = {MoveDraw<TimedDiagonalDiver02>};
 constexpr Call kTimedDiver02Fire[] = {Fire<TimedDiagonalDiver02>, Fire<StraightShot56>, Fire<StraightShot57>,
                                       Fire<StraightShot58>, Fire<StraightShot59>};
-constexpr Call kDiver01[] = {MoveDraw<DiagonalDiver01>};
 constexpr Call kDiver01Spawn[] = {Spawn<DiagonalDiver01>, Fire<StraightShot31>, Fire<StraightShot32>,
                                   Fire<StraightShot33>, Fire<StraightShot34>, Fire<StraightShot35>};
-constexpr Call kDiver03[] = {MoveDraw<DiagonalDiver03>};
 constexpr Call kDiver03Spawn[] = {Spawn<DiagonalDiver03>, Fire<StraightShot46>, Fire<StraightShot47>,
                                   Fire<StraightShot48>, Fire<StraightShot49>, Fire<StraightShot50>};
 // The two large craft are flown but never spawned here: their shot sets'
@@ -117,7 +104,6 @@ constexpr Call kDiver03Spawn[] = {Spawn<DiagonalDiver03>, Fire<StraightShot46>, 
 constexpr Call kLarge03[] = {MoveDraw<LargeCraft03>};
 constexpr Call kLarge03Shots[] = {When<DoubleSpeed, Fire<VolleyShot15>>, When<ExtraModes, Fire<TwinDropShot03>>,
                                   When<DoubleSpeed, Fire<TwinDropShot04>>, When<DoubleSpeed, Fire<RingShot01>>};
-constexpr Call kLarge02[] = {MoveDraw<LargeCraft02>};
 constexpr Call kLarge02Shots[] = {When<ExtraModes, Fire<VolleyShot09>>,  Fire<VolleyShot10>,
                                   Fire<VolleyShot11>,                    When<DoubleSpeed, Fire<VolleyShot12>>,
                                   Fire<TwinDropShot01>,                  When<DoubleSpeed, Fire<TwinDropShot02>>,
@@ -137,45 +123,45 @@ constexpr ProgressRow kSmallFry[] = {
     EveryFrame(kZigzag04),
     {300, 350, nullptr, kZigzag04Fire},
     {500, 550, nullptr, kZigzag04Fire},
-    EveryFrame(kZigzag05),
-    {550, 600, nullptr, kZigzag05Fire},
-    {800, 860, nullptr, kZigzag05Fire},
-    {1000, 1100, nullptr, kZigzag05Fire},
-    EveryFrame(kZigzag06),
-    {550, 600, nullptr, kZigzag06Fire},
-    {800, 860, nullptr, kZigzag06Fire},
-    {1000, 1100, nullptr, kZigzag06Fire},
-    EveryFrame(kZigzag07),
-    {600, 650, nullptr, kZigzag07Fire},
-    {750, 800, nullptr, kZigzag07Fire},
-    EveryFrame(kZigzag08),
-    {600, 650, nullptr, kZigzag08Fire},
-    {750, 800, nullptr, kZigzag08Fire},
+    EveryFrame(rows::kZigzagFighter05),
+    {550, 600, nullptr, rows::kZigzagFighter05Fire},
+    {800, 860, nullptr, rows::kZigzagFighter05Fire},
+    {1000, 1100, nullptr, rows::kZigzagFighter05Fire},
+    EveryFrame(rows::kZigzagFighter06),
+    {550, 600, nullptr, rows::kZigzagFighter06Fire},
+    {800, 860, nullptr, rows::kZigzagFighter06Fire},
+    {1000, 1100, nullptr, rows::kZigzagFighter06Fire},
+    EveryFrame(rows::kZigzagFighter07),
+    {600, 650, nullptr, rows::kZigzagFighter07Fire},
+    {750, 800, nullptr, rows::kZigzagFighter07Fire},
+    EveryFrame(rows::kZigzagFighter08),
+    {600, 650, nullptr, rows::kZigzagFighter08Fire},
+    {750, 800, nullptr, rows::kZigzagFighter08Fire},
     EveryFrame(kSpinner01),
     {350, 450, nullptr, kSpinner01Spawn},
     EveryFrame(kSpinner02),
     {400, 500, nullptr, kSpinner02Spawn},
     EveryFrame(kSpinner03),
     {600, 650, nullptr, kSpinner03Spawn},
-    EveryFrame(kSpinningTarget01),
-    {100, 150, nullptr, kSpinningTarget01Fire},
-    EveryFrame(kSpinningTarget02),
-    {650, 700, nullptr, kSpinningTarget02Fire},
+    EveryFrame(rows::kSpinningLockTarget01),
+    {100, 150, nullptr, rows::kSpinningLockTarget01Fire},
+    EveryFrame(rows::kSpinningLockTarget02),
+    {650, 700, nullptr, rows::kSpinningLockTarget02Fire},
     EveryFrame(kTimedDiver01),
     {100, 200, nullptr, kTimedDiver01Fire},
     {400, 500, nullptr, kTimedDiver01Fire},
     EveryFrame(kTimedDiver02),
     {100, 200, nullptr, kTimedDiver02Fire},
     {400, 500, nullptr, kTimedDiver02Fire},
-    EveryFrame(kDiver01),
+    EveryFrame(rows::kDiagonalDiver01),
     {700, 750, nullptr, kDiver01Spawn},
     {850, 1000, nullptr, kDiver01Spawn},
-    EveryFrame(kDiver03),
+    EveryFrame(rows::kDiagonalDiver03),
     {700, 750, nullptr, kDiver03Spawn},
     {850, 1000, nullptr, kDiver03Spawn},
     EveryFrame(kLarge03),
     {680, 950, nullptr, kLarge03Shots},
-    EveryFrame(kLarge02),
+    EveryFrame(rows::kLargeCraft02),
     {600, 980, nullptr, kLarge02Shots},
 };
 

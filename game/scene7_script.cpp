@@ -27,6 +27,7 @@
 #include "game/boss_lock_shot.h"
 #include "game/lock_shot.h"
 #include "game/missile_barrage.h"
+#include "game/stage_rows.h"
 #include "patterns/drops/formation_drop.h"
 #include "patterns/drops/lightning_chain.h"
 #include "patterns/drops/small_drop.h"
@@ -87,13 +88,9 @@ constexpr Call kCraft[] = {
     MoveDraw<SpinningFaller03>,     MoveDraw<SweepingCraft01>,      MoveDraw<SweepingCraft02>,
     MoveDraw<TimedDiagonalDiver01>, MoveDraw<TimedDiagonalDiver02>,
 };
-constexpr Call kZigzag05[] = {Fire<ZigzagFighter05>};
-constexpr Call kZigzag06[] = {Fire<ZigzagFighter06>};
 constexpr Call kFaller01[] = {Spawn<FlameFaller01>};
 constexpr Call kZigzag0506[] = {Fire<ZigzagFighter05>, Fire<ZigzagFighter06>};
 constexpr Call kDivers[] = {Spawn<DiagonalDiver02>, Spawn<DiagonalDiver04>};
-constexpr Call kSpinningTarget01[] = {Fire<SpinningLockTarget01>};
-constexpr Call kSpinningTarget02[] = {Fire<SpinningLockTarget02>};
 constexpr Call kSpinner01[] = {Spawn<SpinningFaller01>, Fire<AimedShot03>};
 constexpr Call kSpinner02[] = {Spawn<SpinningFaller02>, Fire<AimedShot04>};
 constexpr Call kSpinner03[] = {Move<SpinningFaller03>, Move<SpinningFaller03>, Spawn<SpinningFaller03>,
@@ -106,30 +103,15 @@ constexpr Call kTimedDivers[] = {Fire<TimedDiagonalDiver01>, Fire<StraightShot41
 
 // Then the crossing spinners, the side gliders and the two large craft, each
 // followed at once by its own windows.
-constexpr Call kCrossing[] = {MoveDraw<CrossingSpinner01>, MoveDraw<CrossingSpinner02>};
 constexpr Call kCrossingSpawn[] = {
     Spawn<CrossingSpinner01>,  When<DoubleSpeed, Fire<StraightShot04>>, When<DoubleSpeed, Fire<StraightShot05>>,
     Fire<StraightShot06>,      Spawn<CrossingSpinner02>,                When<DoubleSpeed, Fire<StraightShot07>>,
     Fire<StraightShot08>,      When<DoubleSpeed, Fire<StraightShot09>>,
 };
-constexpr Call kCrossingSpawnLines[] = {
-    Spawn<CrossingSpinner01>,                Fire<AimedLineShot01>,    When<DoubleSpeed, Fire<StraightShot04>>,
-    When<DoubleSpeed, Fire<StraightShot05>>, Fire<StraightShot06>,     Spawn<CrossingSpinner02>,
-    Fire<AimedLineShot04>,                   When<DoubleSpeed, Fire<StraightShot07>>, Fire<StraightShot08>,
-    When<DoubleSpeed, Fire<StraightShot09>>,
-};
-constexpr Call kGliders[] = {MoveDraw<SideGlider01>, MoveDraw<SideGlider02>};
-constexpr Call kGlidersSpawn[] = {
-    Spawn<SideGlider01>,  Fire<AimedShot06>,  When<DoubleSpeed, Fire<StraightShot15>>,
-    When<DoubleSpeed, Fire<StraightShot16>>,  Fire<StraightShot17>,  Spawn<SideGlider02>,
-    Fire<AimedShot07>,    When<DoubleSpeed, Fire<StraightShot18>>,   Fire<StraightShot19>,
-    When<DoubleSpeed, Fire<StraightShot20>>,
-};
 constexpr Call kLarge03[] = {MoveDraw<LargeCraft03>};
 constexpr Call kLarge03Spawn[] = {Spawn<LargeCraft03>, When<DoubleSpeed, Fire<VolleyShot15>>,
                                   When<ExtraModes, Fire<TwinDropShot03>>, When<DoubleSpeed, Fire<TwinDropShot04>>,
                                   When<DoubleSpeed, Fire<RingShot01>>};
-constexpr Call kLarge02[] = {MoveDraw<LargeCraft02>};
 constexpr Call kLarge02Spawn[] = {Spawn<LargeCraft02>,   Fire<VolleyShot09>,
                                   Fire<VolleyShot10>,    Fire<VolleyShot11>,
                                   When<DoubleSpeed, Fire<VolleyShot12>>,   Fire<TwinDropShot01>,
@@ -138,13 +120,13 @@ constexpr Call kLarge02Spawn[] = {Spawn<LargeCraft02>,   Fire<VolleyShot09>,
 
 constexpr ProgressRow kSmallFry[] = {
     EveryFrame(kCraft),
-    {160, 200, nullptr, kZigzag05},
-    {200, 250, nullptr, kZigzag06},
+    {160, 200, nullptr, rows::kZigzagFighter05Fire},
+    {200, 250, nullptr, rows::kZigzagFighter06Fire},
     {250, 300, nullptr, kFaller01},
     {200, 250, nullptr, kZigzag0506},
     {300, 350, nullptr, kDivers},
-    {350, 450, nullptr, kSpinningTarget01},
-    {450, 500, nullptr, kSpinningTarget02},
+    {350, 450, nullptr, rows::kSpinningLockTarget01Fire},
+    {450, 500, nullptr, rows::kSpinningLockTarget02Fire},
     {500, 700, nullptr, kSpinner01},
     {600, 800, nullptr, kSpinner02},
     {800, 900, nullptr, kSpinner03},
@@ -153,17 +135,17 @@ constexpr ProgressRow kSmallFry[] = {
     {900, 980, nullptr, kSpinner03},
     {950, 1050, nullptr, kDivers},
     {1050, 1200, nullptr, kTimedDivers},
-    EveryFrame(kCrossing),
+    EveryFrame(rows::kCrossingSpinners),
     {600, 680, nullptr, kCrossingSpawn},
-    {800, 900, nullptr, kCrossingSpawnLines},
-    {1000, 1100, nullptr, kCrossingSpawnLines},
-    EveryFrame(kGliders),
-    {560, 600, nullptr, kGlidersSpawn},
-    {800, 900, nullptr, kGlidersSpawn},
-    {1000, 1200, nullptr, kGlidersSpawn},
+    {800, 900, nullptr, rows::kCrossingSpinnersWave},
+    {1000, 1100, nullptr, rows::kCrossingSpinnersWave},
+    EveryFrame(rows::kSideGliders),
+    {560, 600, nullptr, rows::kSideGlidersWave},
+    {800, 900, nullptr, rows::kSideGlidersWave},
+    {1000, 1200, nullptr, rows::kSideGlidersWave},
     EveryFrame(kLarge03),
     {520, 950, nullptr, kLarge03Spawn},
-    EveryFrame(kLarge02),
+    EveryFrame(rows::kLargeCraft02),
     {600, 980, nullptr, kLarge02Spawn},
 };
 

@@ -16,6 +16,7 @@
 #include "game/boss_lock_shot.h"
 #include "game/lock_shot.h"
 #include "game/missile_barrage.h"
+#include "game/stage_rows.h"
 #include "patterns/drops/formation_drop.h"
 #include "patterns/drops/small_drop.h"
 
@@ -73,46 +74,37 @@ constexpr Call kFaller02Spawn[] = {Spawn<FlameFaller02>, Fire<StraightShot01>, F
 constexpr Call kFaller03[] = {Move<FlameFaller03>, Move<FlameFaller03>, Draw<FlameFaller03>};
 constexpr Call kFaller03Spawn[] = {Spawn<FlameFaller03>, Fire<StraightShot10>, Fire<StraightShot11>,
                                    Fire<StraightShot12>, Fire<StraightShot13>, Fire<StraightShot14>};
-constexpr Call kDiagonalLarge01[] = {MoveDraw<DiagonalLargeCraft01>};
 constexpr Call kDiagonalLarge01Spawn[] = {Spawn<DiagonalLargeCraft01>, Fire<StraightShot21>, Fire<StraightShot22>,
                                           Fire<StraightShot23>,        Fire<StraightShot24>, Fire<StraightShot25>};
-constexpr Call kDiagonalLarge02[] = {MoveDraw<DiagonalLargeCraft02>};
 constexpr Call kDiagonalLarge02Spawn[] = {Spawn<DiagonalLargeCraft02>, Fire<StraightShot26>, Fire<StraightShot27>,
                                           Fire<StraightShot28>,        Fire<StraightShot29>, Fire<StraightShot30>};
-constexpr Call kDiver01[] = {MoveDraw<DiagonalDiver01>};
 constexpr Call kDiver01Spawn[] = {Spawn<DiagonalDiver01>, Fire<StraightShot31>};
-constexpr Call kDiver03[] = {MoveDraw<DiagonalDiver03>};
 constexpr Call kDiver03Spawn[] = {Spawn<DiagonalDiver03>, Fire<StraightShot46>};
-constexpr Call kLarge02[] = {MoveDraw<LargeCraft02>};
 constexpr Call kLarge02Spawn[] = {Spawn<LargeCraft02>, Fire<VolleyShot12>, When<DoubleSpeed, Fire<VolleyShot13>>,
                                   When<DoubleSpeed, Fire<VolleyShot14>>};
 constexpr Call kSweepers0102[] = {MoveDraw<SweepingCraft01>, MoveDraw<SweepingCraft02>};
 constexpr Call kSweepers0102Spawn[] = {Spawn<SweepingCraft01>, Spawn<SweepingCraft02>};
-constexpr Call kSweepers0304[] = {MoveDraw<SweepingCraft03>, MoveDraw<SweepingCraft04>};
-constexpr Call kSweepers0304Spawn[] = {Spawn<SweepingCraft03>, Spawn<SweepingCraft04>};
-constexpr Call kSweepers0506[] = {MoveDraw<SweepingCraft05>, MoveDraw<SweepingCraft06>};
-constexpr Call kSweepers0506Spawn[] = {Spawn<SweepingCraft05>, Spawn<SweepingCraft06>};
 
 constexpr ProgressRow kSmallFry[] = {
     EveryFrame(kFaller02),
     {220, 400, nullptr, kFaller02Spawn},
     EveryFrame(kFaller03),
     {400, 550, nullptr, kFaller03Spawn},
-    EveryFrame(kDiagonalLarge01),
+    EveryFrame(rows::kDiagonalLargeCraft01),
     {800, 900, nullptr, kDiagonalLarge01Spawn},
     {1120, 1170, nullptr, kDiagonalLarge01Spawn},
     {1480, 1550, nullptr, kDiagonalLarge01Spawn},
-    EveryFrame(kDiagonalLarge02),
+    EveryFrame(rows::kDiagonalLargeCraft02),
     {800, 900, nullptr, kDiagonalLarge02Spawn},
     {1120, 1170, nullptr, kDiagonalLarge02Spawn},
     {1480, 1550, nullptr, kDiagonalLarge02Spawn},
-    EveryFrame(kDiver01),
+    EveryFrame(rows::kDiagonalDiver01),
     {700, 800, nullptr, kDiver01Spawn},
     {1550, 1650, nullptr, kDiver01Spawn},
-    EveryFrame(kDiver03),
+    EveryFrame(rows::kDiagonalDiver03),
     {700, 800, nullptr, kDiver03Spawn},
     {1550, 1650, nullptr, kDiver03Spawn},
-    EveryFrame(kLarge02),
+    EveryFrame(rows::kLargeCraft02),
     {400, 770, nullptr, kLarge02Spawn},
     EveryFrame(kSweepers0102),
     {600, 690, nullptr, kSweepers0102Spawn},
@@ -120,25 +112,22 @@ constexpr ProgressRow kSmallFry[] = {
     {1000, 1050, nullptr, kSweepers0102Spawn},
     {1200, 1250, nullptr, kSweepers0102Spawn},
     {1350, 1400, nullptr, kSweepers0102Spawn},
-    EveryFrame(kSweepers0304),
-    {250, 300, nullptr, kSweepers0304Spawn},
-    {700, 750, nullptr, kSweepers0304Spawn},
-    {1250, 1300, nullptr, kSweepers0304Spawn},
-    EveryFrame(kSweepers0506),
-    {1300, 1350, nullptr, kSweepers0506Spawn},
-    {1070, 1120, nullptr, kSweepers0506Spawn},
-    {1400, 1480, nullptr, kSweepers0506Spawn},
+    EveryFrame(rows::kSweepingCraft0304),
+    {250, 300, nullptr, rows::kSweepingCraft0304Spawn},
+    {700, 750, nullptr, rows::kSweepingCraft0304Spawn},
+    {1250, 1300, nullptr, rows::kSweepingCraft0304Spawn},
+    EveryFrame(rows::kSweepingCraft0506),
+    {1300, 1350, nullptr, rows::kSweepingCraft0506Spawn},
+    {1070, 1120, nullptr, rows::kSweepingCraft0506Spawn},
+    {1400, 1480, nullptr, rows::kSweepingCraft0506Spawn},
 };
 
 // The small-fry shots, each updated then drawn, with their extra passes.
 constexpr Call kStraight01To03[] = {UpdateDraw<StraightShot01>, UpdateDraw<StraightShot02>,
                                     UpdateDraw<StraightShot03>};
-constexpr Call kStraight01To03Again[] = {Update<StraightShot01>, Update<StraightShot02>, Update<StraightShot03>};
 constexpr Call kStraight10To14[] = {UpdateDraw<StraightShot10>, UpdateDraw<StraightShot11>,
                                     UpdateDraw<StraightShot12>, UpdateDraw<StraightShot13>,
                                     UpdateDraw<StraightShot14>};
-constexpr Call kStraight10To14Again[] = {Update<StraightShot10>, Update<StraightShot11>, Update<StraightShot12>,
-                                         Update<StraightShot13>, Update<StraightShot14>};
 constexpr Call kShots[] = {
     UpdateDraw<StraightShot21>,    UpdateDraw<StraightShot22>,    UpdateDraw<StraightShot23>,
     UpdateDraw<StraightShot24>,    UpdateDraw<StraightShot25>,    UpdateDraw<StraightShot26>,
@@ -155,9 +144,9 @@ constexpr Call kSlowVolleys[] = {UpdateDraw<VolleyShot12>};
 
 constexpr ProgressRow kBullets[] = {
     EveryFrame(kStraight01To03),
-    EveryFrame(kStraight01To03Again, LevelMode2),
+    EveryFrame(rows::kStraightShots01To03Again, LevelMode2),
     EveryFrame(kStraight10To14),
-    EveryFrame(kStraight10To14Again, DoubleSpeed),
+    EveryFrame(rows::kStraightShots10To14Again, DoubleSpeed),
     EveryFrame(kShots),
     EveryFrame(kFastVolleys, DoubleSpeed),
     EveryFrame(kSlowVolleys, NotDoubleSpeed),

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "engine/frame.h"
@@ -12,6 +13,7 @@
 #include "engine/system.h"
 #include "flow_fixture.h"
 #include "game/player.h"
+#include "game/reset.h"
 #include "game/stage.h"
 #include "platform/keys.h"
 
@@ -41,6 +43,20 @@ class PlayerTest : public GameFlowTest {
   void EnterScene(int scene) {
     elSystem::SceneNumber = scene;
     elSystem::PreviousScene = 0;
+  }
+
+  // A stage begun afresh: every table reset, then `scene` entered.
+  void EnterFreshScene(int scene) {
+    flow::ResetObjects();
+    flow::ResetBosses();
+    EnterScene(scene);
+  }
+
+  // How many songs the music commands since the log was last cleared opened.
+  int MusicOpens() {
+    int opens = 0;
+    for (const std::string& command : h.backend().mci_commands) opens += command.rfind("open", 0) == 0;
+    return opens;
   }
 };
 

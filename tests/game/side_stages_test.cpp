@@ -166,11 +166,8 @@ class SideStageRunTest : public PlayerTest, public testing::WithParamInterface<i
 TEST_P(SideStageRunTest, RunsFromItsSmallFryThroughItsBossToTheNextScene) {
   const RunCase c = RunCaseOf(GetParam());
   StartLiveGame();
-  ResetObjects();
-  ResetBosses();
-  EnterScene(c.scene);
-  std::vector<std::string>& log = h.backend().mci_commands;
-  log.clear();
+  EnterFreshScene(c.scene);
+  h.backend().mci_commands.clear();
   ASSERT_FLOAT_EQ(c.boss->BossHitPoints, c.startHitPoints);
 
   // The small fry, frame by frame, up to the boss window.
@@ -187,9 +184,7 @@ TEST_P(SideStageRunTest, RunsFromItsSmallFryThroughItsBossToTheNextScene) {
   for (size_t i = 0; i < c.craft.size(); ++i) EXPECT_TRUE(flew[i]) << c.craft[i].name;
   // Scenes 4 and 7 started their music once, on their first frame; scene 9
   // stays silent.
-  int opened = 0;
-  for (const std::string& command : log) opened += command.rfind("open", 0) == 0;
-  EXPECT_EQ(opened, c.scene == 9 ? 0 : 1);
+  EXPECT_EQ(MusicOpens(), c.scene == 9 ? 0 : 1);
 
   // The boss comes in; its attacks wait for the hit points to fall below
   // the gate, as the player's shots would bring them.
@@ -243,18 +238,14 @@ TEST_F(SideStageTest, Scenes4And7StartTheirMusicOnTheFirstFrameEvenPausedAndScen
     log.clear();
     elSystem::FirstFrameFlag = 1;
     StageScenes[c.scene]();
-    bool opened = false;
-    for (const std::string& command : log) opened = opened || command.rfind("open", 0) == 0;
-    EXPECT_EQ(opened, c.opensPaused);
+    EXPECT_EQ(MusicOpens(), c.opensPaused ? 1 : 0);
 
     // Running on, only the played stage counts its frames toward the music.
     PauseFlag = 0;
     log.clear();
     for (int i = 0; i < 3; ++i) StillFrame(c.scene);
     EXPECT_EQ(MusicCounter, c.scene == 5 ? 3 : 0);
-    opened = false;
-    for (const std::string& command : log) opened = opened || command.rfind("open", 0) == 0;
-    EXPECT_EQ(opened, c.scene == 5);
+    EXPECT_EQ(MusicOpens(), c.scene == 5 ? 1 : 0);
   }
 }
 
@@ -306,9 +297,7 @@ TEST_F(SideStageTest, Scene9RunsItsBossPatternsBeforeTheShip) {
   StartLiveGame();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.scene);
-    ResetObjects();
-    ResetBosses();
-    EnterScene(c.scene);
+    EnterFreshScene(c.scene);
     ASSERT_EQ(PlayerAliveFlag, 1);
     patterns::DropSlot& bullet = c.drop.Slots[0];
     bullet.X = PlayerPosition.X + 20.0f;

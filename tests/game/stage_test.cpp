@@ -50,9 +50,7 @@ TEST_F(StageTest, EachSceneStartsItsMusicOnItsFirstFrameAndRunsAtItsRate) {
   StartLiveGame();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.scene);
-    ResetObjects();
-    ResetBosses();
-    EnterScene(c.scene);
+    EnterFreshScene(c.scene);
     std::vector<std::string>& log = h.backend().mci_commands;
     log.clear();
     h.Frame();
