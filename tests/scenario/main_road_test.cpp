@@ -60,6 +60,8 @@ class MainRoadTest : public testing_support::PlayerTest {
       before();
       h.Frame();
       NoteScore();
+      // With QUORVANE_SHOTS set, a picture of each boss fight to look at.
+      if (i == 240) Shot(("road_scene" + std::to_string(scene) + "_boss").c_str());
     }
     return elSystem::SceneNumber != scene;
   }
