@@ -1,10 +1,15 @@
 // What the game itself asks of the machine, besides the library's own
 // services: the virtual-key codes it compares keys with, a pause of the
-// thread, and the calendar clock that seeds its random numbers.
+// thread, the calendar clock that seeds its random numbers, and the safe
+// reading and replacing of its own small files.
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "platform/clock.h"
+#include "platform/file_replace.h"
 #include "platform/keys.h"
 
 namespace elKey {
@@ -48,5 +53,15 @@ namespace elSystem {
 inline void Sleep(uint32_t ms) { platform::Sleep(ms); }
 // Seconds of the calendar clock.
 inline int64_t TimeSeconds() { return platform::TimeSeconds(); }
+// Up to `limit` bytes of a regular file (nothing else is read); false when
+// it cannot be read.
+inline bool ReadFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes) {
+  return platform::ReadRegularFileStart(name, limit, bytes);
+}
+// Writes the file anew through a fresh temporary file beside it, so that a
+// failure leaves the old contents; `why` says what failed.
+inline bool ReplaceFile(const std::string& name, const uint8_t* data, size_t size, std::string* why) {
+  return platform::ReplaceFileContents(name, data, size, why);
+}
 
 }  // namespace elSystem

@@ -10,8 +10,7 @@
 #include "game/assets.h"
 #include "game/replay.h"
 #include "game/score.h"
-#include "platform/file_replace.h"
-#include "platform/system.h"
+#include "engine/machine.h"
 
 using namespace assets;
 using namespace replay;
@@ -25,7 +24,7 @@ bool IsSpace(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 // Up to `limit` bytes of the file; false when it cannot be opened or is not a
 // regular file (a FIFO there would block for ever).
 bool ReadFileStart(const char* name, size_t limit, std::vector<unsigned char>& bytes) {
-  return platform::ReadRegularFileStart(name, limit, bytes);
+  return elSystem::ReadFileStart(name, limit, bytes);
 }
 
 // A high score that cannot be saved is said once on stderr, until a save
@@ -83,7 +82,7 @@ void SaveHighScore() {
   unsigned char buffer[HighScoreFileSize + 1] = {};
   std::snprintf(reinterpret_cast<char*>(buffer), sizeof buffer, "%d", HiScore);
   std::string why;
-  if (platform::ReplaceFileContents(HighScorePath, buffer, HighScoreFileSize, &why)) {
+  if (elSystem::ReplaceFile(HighScorePath, buffer, HighScoreFileSize, &why)) {
     SaveFailureReported = false;
   } else if (!SaveFailureReported) {
     SaveFailureReported = true;
