@@ -70,10 +70,13 @@ void SpinningLockTargetInstance::Move(int) const {
     ObjectSlot& s = Slots[i];
     // An exploding target flies its legs on and keeps firing.
     if (s.Active != 0) FlyLegs(s, Row.Flight, static_cast<int>(i));
-    if (Outside(s, Field)) LeaveField(s, LeftParkX);
-    // Every call, whether or not the slot left: a locked marker carried
-    // past the bounds lets go while its craft still flies.
-    ReleaseLeaving(Locks[i], lockBounds);
+    // Only a craft that leaves lets go of its record, and only when the
+    // record's point lies outside its bounds: a marker carried past them
+    // by a craft still in the field stays locked.
+    if (Outside(s, Field)) {
+      LeaveField(s, LeftParkX);
+      ReleaseLeaving(Locks[i], lockBounds);
+    }
   }
 }
 

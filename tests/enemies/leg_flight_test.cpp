@@ -416,6 +416,21 @@ TEST_F(LegFlightTest, SpinningLockTargetsLeaveTheFieldAndLetGoOfTheirRecords) {
     EXPECT_EQ(l.target.Locks[2].Locked, l.kept ? 1 : 0);
     EXPECT_EQ(l.target.Locks[2].X, l.kept ? l.x : 370);
   }
+  // Only a target that leaves lets go: one still in the field keeps its
+  // marker locked past x 620, at (600 + 30, 300 + 30), until it leaves.
+  ResetWorld();
+  ObjectSlot& s = Stand(SpinningLockTarget01Slots, 600, 300);
+  SpinningLockTarget01Locks[0] = LockOnRecord{630, 330, 1};
+  Frames(1, [] { SpinningLockTarget01.Move(); });
+  EXPECT_EQ(s.Active, 1);
+  EXPECT_EQ(SpinningLockTarget01Locks[0].Locked, 1);
+  EXPECT_EQ(SpinningLockTarget01Locks[0].X, 630);
+  s.X = 620.5f;
+  Frames(1, [] { SpinningLockTarget01.Move(); });
+  EXPECT_EQ(s.Active, 0);
+  EXPECT_EQ(SpinningLockTarget01Locks[0].Locked, 0);
+  EXPECT_EQ(SpinningLockTarget01Locks[0].X, 370);
+  EXPECT_EQ(SpinningLockTarget01Locks[0].Y, 0);
 }
 
 TEST_F(LegFlightTest, ALockedTargetCarriesItsMarkerAndLosesItWhenItExplodes) {
