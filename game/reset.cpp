@@ -6,6 +6,7 @@
 #include "engine/random.h"
 #include "game/backgrounds.h"
 #include "game/bomb.h"
+#include "game/boss_parade.h"
 #include "game/lock_sight.h"
 #include "game/lock_weapons.h"
 #include "game/player.h"
@@ -63,6 +64,7 @@ void ResetObjects() {
   ResetDeathFragments();
   ResetBombShards();
   ResetShotTables();
+  parade::ResetBossParade();
 
   // The small fry draw their random start values before the starfield.
   enemies::ResetSmallFry();

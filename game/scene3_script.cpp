@@ -120,12 +120,6 @@ constexpr Call kLargeCraft02Wave[] = {Spawn<LargeCraft02>, Fire<VolleyShot09>, F
 constexpr Call kLargeCraft02Late[] = {Spawn<LargeCraft02>, Fire<VolleyShot12>, Fire<VolleyShot13>,
                                       Fire<VolleyShot14>};
 
-constexpr Call kZigzag05Fire[] = {Fire<ZigzagFighter05>};
-constexpr Call kZigzag06Fire[] = {Fire<ZigzagFighter06>};
-constexpr Call kZigzag07[] = {MoveDraw<ZigzagFighter07>};
-constexpr Call kZigzag07Fire[] = {Fire<ZigzagFighter07>};
-constexpr Call kZigzag08[] = {MoveDraw<ZigzagFighter08>};
-constexpr Call kZigzag08Fire[] = {Fire<ZigzagFighter08>};
 
 
 constexpr ProgressRow kSmallFry[] = {
@@ -193,19 +187,19 @@ constexpr ProgressRow kSmallFry[] = {
     {700, 1100, DoubleSpeed, kLargeCraft02Late},
 
     EveryFrame(rows::kZigzagFighter05),
-    {550, 600, nullptr, kZigzag05Fire},
-    {800, 860, nullptr, kZigzag05Fire},
-    {1000, 1100, nullptr, kZigzag05Fire},
+    {550, 600, nullptr, rows::kZigzagFighter05Fire},
+    {800, 860, nullptr, rows::kZigzagFighter05Fire},
+    {1000, 1100, nullptr, rows::kZigzagFighter05Fire},
     EveryFrame(rows::kZigzagFighter06),
-    {550, 600, nullptr, kZigzag06Fire},
-    {800, 860, nullptr, kZigzag06Fire},
-    {1000, 1100, nullptr, kZigzag06Fire},
-    EveryFrame(kZigzag07),
-    {600, 650, nullptr, kZigzag07Fire},
-    {750, 800, nullptr, kZigzag07Fire},
-    EveryFrame(kZigzag08),
-    {600, 650, nullptr, kZigzag08Fire},
-    {750, 800, nullptr, kZigzag08Fire},
+    {550, 600, nullptr, rows::kZigzagFighter06Fire},
+    {800, 860, nullptr, rows::kZigzagFighter06Fire},
+    {1000, 1100, nullptr, rows::kZigzagFighter06Fire},
+    EveryFrame(rows::kZigzagFighter07),
+    {600, 650, nullptr, rows::kZigzagFighter07Fire},
+    {750, 800, nullptr, rows::kZigzagFighter07Fire},
+    EveryFrame(rows::kZigzagFighter08),
+    {600, 650, nullptr, rows::kZigzagFighter08Fire},
+    {750, 800, nullptr, rows::kZigzagFighter08Fire},
 
     EveryFrame(rows::kSweepingCraft0304),
     {900, 940, nullptr, rows::kSweepingCraft0304Spawn},

@@ -72,18 +72,6 @@ constexpr AttackRow kAttacks[] = {
 
 // The craft, one family after the other, each followed by its windows; a
 // row with several windows is one row per window.
-constexpr Call kSpinnersWave[] = {
-    Spawn<CrossingSpinner01>,  Fire<AimedLineShot01>, When<DoubleSpeed, Fire<StraightShot04>>,
-    When<DoubleSpeed, Fire<StraightShot05>>, Fire<StraightShot06>, Spawn<CrossingSpinner02>,
-    Fire<AimedLineShot04>,     When<DoubleSpeed, Fire<StraightShot07>>, Fire<StraightShot08>,
-    When<DoubleSpeed, Fire<StraightShot09>>,
-};
-constexpr Call kGlidersWave[] = {
-    Spawn<SideGlider01>,  Fire<AimedShot06>, When<DoubleSpeed, Fire<StraightShot15>>,
-    When<DoubleSpeed, Fire<StraightShot16>>, Fire<StraightShot17>, Spawn<SideGlider02>,
-    Fire<AimedShot07>,    When<DoubleSpeed, Fire<StraightShot18>>, Fire<StraightShot19>,
-    When<DoubleSpeed, Fire<StraightShot20>>,
-};
 constexpr Call kFaller03Wave[] = {
     Spawn<FlameFaller03>, When<LevelMode2, Fire<StraightShot10>>, When<DoubleSpeed, Fire<StraightShot11>>,
     When<DoubleSpeed, Fire<StraightShot12>>, When<DoubleSpeed, Fire<StraightShot13>>,
@@ -109,13 +97,13 @@ constexpr Call kLargeCraft03Wave[] = {Spawn<LargeCraft03>, Fire<VolleyShot15>, W
 
 constexpr ProgressRow kSmallFry[] = {
     EveryFrame(rows::kCrossingSpinners),
-    {600, 680, nullptr, kSpinnersWave},
-    {800, 900, nullptr, kSpinnersWave},
-    {1000, 1100, nullptr, kSpinnersWave},
+    {600, 680, nullptr, rows::kCrossingSpinnersWave},
+    {800, 900, nullptr, rows::kCrossingSpinnersWave},
+    {1000, 1100, nullptr, rows::kCrossingSpinnersWave},
     EveryFrame(rows::kSideGliders),
-    {560, 600, nullptr, kGlidersWave},
-    {700, 800, nullptr, kGlidersWave},
-    {1100, 1200, nullptr, kGlidersWave},
+    {560, 600, nullptr, rows::kSideGlidersWave},
+    {700, 800, nullptr, rows::kSideGlidersWave},
+    {1100, 1200, nullptr, rows::kSideGlidersWave},
     EveryFrame(rows::kFlameFaller03),
     {500, 600, nullptr, kFaller03Wave},
     EveryFrame(kFaller01),

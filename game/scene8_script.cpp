@@ -111,8 +111,6 @@ constexpr Call kLarge01Wave[] = {Spawn<DiagonalLargeCraft01>, Fire<StraightShot2
 constexpr Call kLarge02Wave[] = {Spawn<DiagonalLargeCraft02>, Fire<StraightShot26>, Fire<StraightShot27>,
                                  Fire<StraightShot28>,        Fire<StraightShot29>, Fire<StraightShot30>,
                                  Fire<VolleyShot07>,          Fire<VolleyShot08>};
-constexpr Call kZigzag05Fire[] = {Fire<ZigzagFighter05>};
-constexpr Call kZigzag06Fire[] = {Fire<ZigzagFighter06>};
 constexpr Call kDiver01Wave[] = {Spawn<DiagonalDiver01>, Fire<LineShot08>};
 constexpr Call kDiver03Wave[] = {Spawn<DiagonalDiver03>, Fire<LineShot10>};
 constexpr Call kTimedDivers[] = {MoveDraw<TimedDiagonalDiver01>, MoveDraw<TimedDiagonalDiver02>};
@@ -143,15 +141,15 @@ constexpr ProgressRow kSmallFry[] = {
     {500, 650, nullptr, kLarge02Wave},
     {920, 1000, nullptr, kLarge02Wave},
     EveryFrame(rows::kZigzagFighter05),
-    {50, 100, nullptr, kZigzag05Fire},
-    {430, 500, nullptr, kZigzag05Fire},
-    {830, 900, nullptr, kZigzag05Fire},
-    {920, 1000, nullptr, kZigzag05Fire},
+    {50, 100, nullptr, rows::kZigzagFighter05Fire},
+    {430, 500, nullptr, rows::kZigzagFighter05Fire},
+    {830, 900, nullptr, rows::kZigzagFighter05Fire},
+    {920, 1000, nullptr, rows::kZigzagFighter05Fire},
     EveryFrame(rows::kZigzagFighter06),
-    {50, 100, nullptr, kZigzag06Fire},
-    {400, 500, nullptr, kZigzag06Fire},
-    {850, 900, nullptr, kZigzag06Fire},
-    {920, 1000, nullptr, kZigzag06Fire},
+    {50, 100, nullptr, rows::kZigzagFighter06Fire},
+    {400, 500, nullptr, rows::kZigzagFighter06Fire},
+    {850, 900, nullptr, rows::kZigzagFighter06Fire},
+    {920, 1000, nullptr, rows::kZigzagFighter06Fire},
     EveryFrame(rows::kDiagonalDiver01),
     {820, 900, nullptr, kDiver01Wave},
     {1100, 1230, nullptr, kDiver01Wave},

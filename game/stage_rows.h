@@ -9,6 +9,7 @@
 
 #include "bosses/aimed_ring.h"
 #include "enemies/aimed_line_shot.h"
+#include "enemies/aimed_shot.h"
 #include "enemies/crossing_spinner.h"
 #include "enemies/diagonal_diver.h"
 #include "enemies/diagonal_large_craft.h"
@@ -62,6 +63,8 @@ inline constexpr Call kSpinningLockTarget03[] = {MoveDraw<SpinningLockTarget03>}
 inline constexpr Call kSpinningLockTarget04[] = {MoveDraw<SpinningLockTarget04>};
 inline constexpr Call kZigzagFighter05[] = {MoveDraw<ZigzagFighter05>};
 inline constexpr Call kZigzagFighter06[] = {MoveDraw<ZigzagFighter06>};
+inline constexpr Call kZigzagFighter07[] = {MoveDraw<ZigzagFighter07>};
+inline constexpr Call kZigzagFighter08[] = {MoveDraw<ZigzagFighter08>};
 inline constexpr Call kSweepingCraft0304[] = {MoveDraw<SweepingCraft03>, MoveDraw<SweepingCraft04>};
 inline constexpr Call kSweepingCraft0506[] = {MoveDraw<SweepingCraft05>, MoveDraw<SweepingCraft06>};
 
@@ -83,6 +86,26 @@ inline constexpr Call kSpinningLockTarget01Fire[] = {Fire<SpinningLockTarget01>}
 inline constexpr Call kSpinningLockTarget02Fire[] = {Fire<SpinningLockTarget02>};
 inline constexpr Call kSpinningLockTarget03Fire[] = {Fire<SpinningLockTarget03>};
 inline constexpr Call kSpinningLockTarget04Fire[] = {Fire<SpinningLockTarget04>};
+inline constexpr Call kZigzagFighter05Fire[] = {Fire<ZigzagFighter05>};
+inline constexpr Call kZigzagFighter06Fire[] = {Fire<ZigzagFighter06>};
+inline constexpr Call kZigzagFighter07Fire[] = {Fire<ZigzagFighter07>};
+inline constexpr Call kZigzagFighter08Fire[] = {Fire<ZigzagFighter08>};
+// The crossing spinners' and the side gliders' waves with their shots, the
+// straight shots in brackets only at double speed.
+inline constexpr Call kCrossingSpinnersWave[] = {
+    Spawn<CrossingSpinner01>,                Fire<AimedLineShot01>,
+    When<DoubleSpeed, Fire<StraightShot04>>, When<DoubleSpeed, Fire<StraightShot05>>,
+    Fire<StraightShot06>,                    Spawn<CrossingSpinner02>,
+    Fire<AimedLineShot04>,                   When<DoubleSpeed, Fire<StraightShot07>>,
+    Fire<StraightShot08>,                    When<DoubleSpeed, Fire<StraightShot09>>,
+};
+inline constexpr Call kSideGlidersWave[] = {
+    Spawn<SideGlider01>,                     Fire<AimedShot06>,
+    When<DoubleSpeed, Fire<StraightShot15>>, When<DoubleSpeed, Fire<StraightShot16>>,
+    Fire<StraightShot17>,                    Spawn<SideGlider02>,
+    Fire<AimedShot07>,                       When<DoubleSpeed, Fire<StraightShot18>>,
+    Fire<StraightShot19>,                    When<DoubleSpeed, Fire<StraightShot20>>,
+};
 inline constexpr Call kSweepingCraft0304Spawn[] = {Spawn<SweepingCraft03>, Spawn<SweepingCraft04>};
 inline constexpr Call kSweepingCraft0506Spawn[] = {Spawn<SweepingCraft05>, Spawn<SweepingCraft06>};
 

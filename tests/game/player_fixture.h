@@ -5,12 +5,16 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
+#include "engine/frame.h"
 #include "engine/present.h"
 #include "engine/system.h"
 #include "flow_fixture.h"
 #include "game/player.h"
+#include "game/reset.h"
+#include "game/stage.h"
 #include "platform/keys.h"
 
 namespace testing_support {
@@ -40,7 +44,34 @@ class PlayerTest : public GameFlowTest {
     elSystem::SceneNumber = scene;
     elSystem::PreviousScene = 0;
   }
+
+  // A stage begun afresh: every table reset, then `scene` entered.
+  void EnterFreshScene(int scene) {
+    flow::ResetObjects();
+    flow::ResetBosses();
+    EnterScene(scene);
+  }
+
+  // How many songs the music commands since the log was last cleared opened.
+  int MusicOpens() {
+    int opens = 0;
+    for (const std::string& command : h.backend().mci_commands) opens += command.rfind("open", 0) == 0;
+    return opens;
+  }
 };
+
+// The stage scenes by scene number, 2 to 9.
+inline void (*const StageScenes[])() = {nullptr,       nullptr,       stage::StageScene2, stage::StageScene3,
+                                        stage::StageScene4, stage::StageScene5, stage::StageScene6,
+                                        stage::StageScene7, stage::StageScene8, stage::StageScene9};
+
+// One running frame of a stage called directly, with the clock standing still.
+inline void StillFrame(int scene, float progress = 0.0f) {
+  elSystem::FirstFrameFlag = 0;
+  elSystem::FrameStep = 0.0f;
+  stage::StageProgress = progress;
+  StageScenes[scene]();
+}
 
 // A picture drawn additively over black differs from the picture only in the
 // lowest green bit of a 5-6-5 pixel, which the additive tables drop; masking

@@ -31,21 +31,11 @@ using namespace stage;
 using namespace patterns;
 
 using testing_support::PlayerTest;
+using testing_support::StillFrame;
 
 namespace {
 
 using StageTest = PlayerTest;
-
-void (*const kStageScenes[])() = {nullptr,       nullptr,       StageScene2, StageScene3, StageScene4,
-                                  StageScene5, StageScene6, StageScene7, StageScene8, StageScene9};
-
-// One running frame of a stage called directly, with the clock standing still.
-void StillFrame(int scene, float progress) {
-  elSystem::FirstFrameFlag = 0;
-  elSystem::FrameStep = 0.0f;
-  StageProgress = progress;
-  kStageScenes[scene]();
-}
 
 TEST_F(StageTest, EachSceneStartsItsMusicOnItsFirstFrameAndRunsAtItsRate) {
   struct Case {
@@ -60,9 +50,7 @@ TEST_F(StageTest, EachSceneStartsItsMusicOnItsFirstFrameAndRunsAtItsRate) {
   StartLiveGame();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.scene);
-    ResetObjects();
-    ResetBosses();
-    EnterScene(c.scene);
+    EnterFreshScene(c.scene);
     std::vector<std::string>& log = h.backend().mci_commands;
     log.clear();
     h.Frame();
