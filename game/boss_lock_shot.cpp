@@ -57,6 +57,7 @@ constexpr LockShotRow BossShot(const BossSet& s) {
                      s.Drift != NoDrift ? BossDriftTime : 0.0f,
                      1.0f,
                      0.8f,
+                     true,
                      540.0f,
                      20.0f,
                      s.Looks};

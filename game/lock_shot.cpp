@@ -89,6 +89,7 @@ void LockShotInstance::Update(int) const {
     if (s.Active != 0) {
       // Whether or not it is still locked, a point on the screen is followed.
       if (OnScreen(r)) {
+        if (Row.AimsBeforeDrift) s.Heading = HeadingToward(r, s.X, s.Y);
         if (i < Row.Drift.size() && Row.Drift[i] != 0) {
           s.LaunchTimer += DriftRate * elSystem::FrameStep;
           if (s.LaunchTimer <= Row.DriftTime) {
@@ -98,7 +99,7 @@ void LockShotInstance::Update(int) const {
             s.LaunchTimer = DriftOver;
           }
         }
-        s.Heading = HeadingToward(r, s.X, s.Y);
+        if (!Row.AimsBeforeDrift) s.Heading = HeadingToward(r, s.X, s.Y);
       }
       s.Y += enemies::HeadedStepY(s.Heading, s.Speed);
       s.X += enemies::HeadedStepX(s.Heading, s.Speed);

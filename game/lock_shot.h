@@ -60,6 +60,7 @@ struct LockShotRow {
   DriftSigns Drift;
   float DriftTime;               // the drift runs while its timer is at most this
   float DriftAcross, DriftDown;  // parts of speed x frame step moved aside and down
+  bool AimsBeforeDrift;          // the heading is taken where the shot stood before its drift
   float LeaveX;                  // a shot right of it has left
   float HitLoY;                  // lowest y offset from the point that hits
   std::array<Look, 3> Looks;     // for ship type 1, 2 and any other

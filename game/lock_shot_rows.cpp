@@ -21,7 +21,8 @@ constexpr LockShotRow Drifting(CraftTarget t, DriftSigns drift) {
                      10.0f,   {600.0f, 700.0f, KeepSpeed},
                      true,    drift,
                      30.0f,   0.5f,
-                     0.1f,    540.0f,
+                     0.1f,    false,
+                     540.0f,
                      20.0f,   {Picture, Lightning, None}};
 }
 constexpr LockShotRow Fast(CraftTarget t, float startY, float leaveX, float hitLoY) {
@@ -32,7 +33,8 @@ constexpr LockShotRow Fast(CraftTarget t, float startY, float leaveX, float hitL
                      startY,  {750.0f, 750.0f, 750.0f},
                      false,   {},
                      0.0f,    0.0f,
-                     0.0f,    leaveX,
+                     0.0f,    false,
+                     leaveX,
                      hitLoY,  {Picture, Lightning, None}};
 }
 

@@ -2,6 +2,8 @@
 // the boss lock shots' hits, and the game's own path, where no weapon acts.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "bosses/boss.h"
 #include "bosses/boss_lock_on.h"
 #include "enemies/crossing_spinner.h"
@@ -136,6 +138,26 @@ TEST_F(BossLockTest, BossLockShotsHitLowerHitPointsAndScore) {
   EXPECT_FLOAT_EQ(bosses::Scene5Boss.BossHitPoints, hp5 - 3 * 150.0f * Step);
   EXPECT_FLOAT_EQ(bosses::Scene8Boss.BossHitPoints, hp8 - 5 * 150.0f * Step);
   EXPECT_EQ(score::Score, 3 * 300);  // the scene-8 boss's second set scores nothing
+}
+
+// A boss shot with a launch drift takes its heading first and drifts after
+// (the craft lock shots drift first): the drift moves it, the aim does not
+// see it.
+TEST_F(BossLockTest, ADriftingBossShotAimsBeforeItDrifts) {
+  bosses::Scene5Boss.X = 100.0f;  // record 0 at (290, 200), aimed at (310, 220)
+  bosses::Scene5Boss.Y = 20.0f;
+  CentreSightAt(300, 200);
+  LockOnBosses();
+  PlaceShip(300.0f, 400.0f);
+  BossLockShot07.Spawn();  // shot 0 at (280, 410), drifting left
+  Frames(1, [] { BossLockShot07.Update(); });
+  const LockShotRecord& s = BossLockShot07Shots[0];
+  // Aim from (280, 410): (30, -190), 192.3538 long. Drift: 600 / 64 = 9.375
+  // left, 0.8 of it (7.5) down. Then 9.375 along the heading.
+  EXPECT_NEAR(s.Heading, std::atan(-190.0f / 30.0f), 1e-5f);
+  EXPECT_NEAR(s.X, 280.0f - 9.375f + 9.375f * 30.0f / 192.3538f, 1e-3f);
+  EXPECT_NEAR(s.Y, 410.0f + 7.5f - 9.375f * 190.0f / 192.3538f, 1e-3f);
+  EXPECT_FLOAT_EQ(s.LaunchTimer, 260.0f / 64.0f);
 }
 
 // The game as it runs: the bomb never set, the sight at its reset place, the

@@ -4,6 +4,10 @@
 
 #include <cstring>
 
+#include "enemies/line_shot.h"
+#include "enemies/straight_shot.h"
+#include "engine/machine.h"
+#include "engine/random.h"
 #include "flow_fixture.h"
 #include "game/backgrounds.h"
 #include "game/replay.h"
@@ -106,6 +110,48 @@ TEST_F(ResetTest, ResetsWithinOneSecondGiveTheSameStarfield) {
   platform::AdvanceClockMs(1000);
   ResetObjects();
   EXPECT_NE(std::memcmp(first, Starfield, sizeof first), 0);
+}
+
+// The random start values are drawn in one fixed order from the clock's
+// seed: first the small fry's shot tables, one draw per slot (1152 in all,
+// summed by hand from their slot counts, with 16 slots per twin-drop table
+// and 12 per volley table of three-shot fans; the craft, StraightShot01 to
+// 03, AimedShot04 and 05 and VolleyShot01 and 02 draw nothing), then the
+// starfield's four per streak.
+TEST_F(ResetTest, ResetObjectsDrawsEveryStartValueInItsOrder) {
+  platform::SetManualSeconds(1'600'000'000);
+  ResetObjects();
+  const uint32_t after = elRandom::State;
+
+  elRandom::Seed(static_cast<uint32_t>(elSystem::TimeSeconds()));
+  const auto next = [] { return elRandom::Next(); };
+  // Draws 1 to 21 and 22 to 42: the two chains of the first faller, 3 x 7
+  // each; 43 to 57 its line shots, 3 rows of 5.
+  for (int i = 0; i < 42; ++i) next();
+  EXPECT_EQ(enemies::LineShot01.Shots[0].Frame, next() % 10);
+  for (int i = 43; i < 149; ++i) next();
+  // Draw 150 on: StraightShot10 to 14 are one pass, slot by slot across the
+  // five tables.
+  int frames[10];
+  for (int& f : frames) f = next() % 10;
+  const enemies::StraightShotInstance* pass[] = {&enemies::StraightShot10, &enemies::StraightShot11,
+                                                 &enemies::StraightShot12, &enemies::StraightShot13,
+                                                 &enemies::StraightShot14};
+  for (int slot = 0; slot < 2; ++slot)
+    for (int t = 0; t < 5; ++t) EXPECT_EQ(pass[t]->Slots[slot].Frame, frames[5 * slot + t]) << t << ", " << slot;
+  for (int i = 159; i < 1152; ++i) next();
+  // The first streak takes draws 1153 to 1156.
+  const int colour = next() % 7;
+  const float x = static_cast<float>(next() % 1240 - 400);
+  const float y = static_cast<float>(next() % 480);
+  const float speed = static_cast<float>(next() % 100 + 100);
+  EXPECT_EQ(Starfield[0].Colour, colour);
+  EXPECT_EQ(Starfield[0].X, x);
+  EXPECT_EQ(Starfield[0].Y, y);
+  EXPECT_EQ(Starfield[0].SpeedY, speed);
+  for (int i = 1; i < StreakCount; ++i)
+    for (int k = 0; k < 4; ++k) next();
+  EXPECT_EQ(elRandom::State, after) << "the reset draws another number of values";
 }
 
 }  // namespace

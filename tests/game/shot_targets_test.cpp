@@ -21,8 +21,12 @@ using testing_support::EnemyTest;
 class ShotTargetsTest : public EnemyTest {};
 
 TEST_F(ShotTargetsTest, CraftBoxesPerShotSet) {
-  // 44 craft kinds and the 8 bosses.
+  // 44 craft kinds and the 8 bosses, 144 records in all: 136 craft slots
+  // (single records counted once) and a record per boss.
   EXPECT_EQ(Targets().size(), 52u);
+  size_t records = 0;
+  for (const Target& t : Targets()) records += t.Boss.Record ? 1 : t.Craft.Slots.size();
+  EXPECT_EQ(records, 144u);
   struct Case {
     std::span<enemies::ObjectSlot> slots;
     float x, y;  // the craft's corner
