@@ -59,7 +59,8 @@ std::vector<int16_t> SynthShot() {
     v[i] = lp;
   }
   FadeTail(v, kSoundRate * 6 / 1000);
-  return ToPcm(v, 0.7);
+  // Quiet enough that a volley of shots over the music does not clip.
+  return ToPcm(v, 0.35);
 }
 
 std::vector<int16_t> SynthExplosion() {
@@ -83,7 +84,8 @@ std::vector<int16_t> SynthExplosion() {
     v[i] = std::tanh(x * 1.6);
   }
   FadeTail(v, kSoundRate * 40 / 1000);
-  return ToPcm(v, 0.85);
+  // Every exploding craft restarts it: it leaves room for the music.
+  return ToPcm(v, 0.5);
 }
 
 bool WriteSounds(const std::string& folder) {
