@@ -132,6 +132,11 @@ int Formation44Timer() { return FormationDrop44.Slots[0].Timer; }
 int Strike01Frame() { return ArmStrike01.Strike->Frame; }
 int Spiral13Counter() { return SpiralStream13.row.Boss->EmitCounter[SpiralStream13.row.EmitIndex]; }
 int Drop16Active() { return SmallDrop16.Slots[0].Active; }
+int Drop04Active() { return SmallDrop04.Slots[0].Active; }
+int Formation08Timer() { return FormationDrop08.Slots[0].Timer; }
+int Formation19Timer() { return FormationDrop19.Slots[0].Timer; }
+int Formation33Timer() { return FormationDrop33.Slots[0].Timer; }
+int Formation35Timer() { return FormationDrop35.Slots[0].Timer; }
 
 TEST_F(StageTest, EachBossFightsInsideItsWindowGateAndCycleAndTimesOutAt11000) {
   struct Case {
@@ -146,6 +151,7 @@ TEST_F(StageTest, EachBossFightsInsideItsWindowGateAndCycleAndTimesOutAt11000) {
     int (*probe)() = nullptr;  // a pattern that a row calls on this frame or not
     bool fires = false;
     int levelMode = 1;
+    int calls = 0;  // where not 0, how many times the probe's pattern fires
   };
   const Case cases[] = {
       {3, "window shut at its low bound", 1, 1060, 970, 10, 10, 970},
@@ -196,6 +202,40 @@ TEST_F(StageTest, EachBossFightsInsideItsWindowGateAndCycleAndTimesOutAt11000) {
       {8, "difficulty 3's from 1900", 3, 5000, 1470, 1899, 1900, 1470, Spiral13Counter, true},
       {8, "falling arms not at difficulty 1", 1, 5000, 1470, 679, 680, 1470, Arm03Timer, false},
       {8, "falling arms at difficulty 3", 3, 5000, 1470, 679, 680, 1470, Arm03Timer, true},
+
+      {4, "window shut at its low bound", 1, 1050, 580, 10, 10, 580},
+      {4, "window open just past it", 1, 1050.01f, 580, 10, 11, 580},
+      {4, "window shut at its high bound", 1, 11100, 580, 10, 10, 580},
+      {4, "gate shut at G", 1, 5000, 590, 10, 10, 590},
+      {4, "gate open just under G", 1, 5000, 589.9f, 10, 11, 589.9f},
+      {4, "the cycle ends at 1100", 3, 5000, 580, 1099, 0, 580},
+      {4, "no time-out before 11000", 1, 10999.9f, 600, 0, 0, 600},
+      {4, "time-out at 11000", 1, 11000, 600, 0, 0, 0},
+      {4, "the 980..1180 row fires up to the cycle's end", 1, 5000, 580, 1099, 0, 580, Formation08Timer, true},
+      {4, "not between 370 and 380", 1, 5000, 580, 370, 371, 580, Formation08Timer, false},
+      {4, "small drops outside the menus' modes", 1, 5000, 580, 49, 50, 580, Drop04Active, true, 0},
+      {4, "no small drops in the menus' mode", 1, 5000, 580, 49, 50, 580, Drop04Active, false, 1},
+      {4, "none after the first band", 1, 5000, 580, 100, 101, 580, Drop04Active, false, 0},
+
+      {7, "window shut at its low bound", 1, 1250, 1370, 10, 10, 1370},
+      {7, "window open just past it", 1, 1250.01f, 1370, 10, 11, 1370},
+      {7, "window shut at its high bound", 1, 11100, 1370, 10, 10, 1370},
+      {7, "gate shut at G", 1, 5000, 1380, 10, 10, 1380},
+      {7, "gate open just under G", 1, 5000, 1379.9f, 10, 11, 1379.9f},
+      {7, "the cycle ends at 1610", 3, 5000, 1370, 1609, 0, 1370},
+      {7, "time-out at 11000", 1, 11000, 1400, 0, 0, 0},
+      {7, "a formation up to 1500", 1, 5000, 1370, 1499, 1500, 1370, Formation19Timer, true, 1, 1},
+      {7, "not past it", 1, 5000, 1370, 1500, 1501, 1370, Formation19Timer, false},
+
+      {9, "window shut at its low bound", 1, 1800, 1190, 10, 10, 1190},
+      {9, "window open just past it", 1, 1800.01f, 1190, 10, 11, 1190},
+      {9, "window shut at its high bound", 1, 11100, 1190, 10, 10, 1190},
+      {9, "gate shut at G", 1, 5000, 1200, 10, 10, 1200},
+      {9, "gate open just under G", 1, 5000, 1199.9f, 10, 11, 1199.9f},
+      {9, "time-out at 11000", 1, 11000, 1220, 0, 0, 0},
+      {9, "the 800..1220 row runs at the cycle's end", 1, 5000, 1190, 1219, 0, 1190, Formation33Timer, true},
+      {9, "two rows fire the same formation at 800", 1, 5000, 1190, 799, 800, 1190, Formation35Timer, true, 1, 2},
+      {9, "one row of them at 801", 1, 5000, 1190, 800, 801, 1190, Formation35Timer, true, 1, 1},
   };
   StartLiveGame();
   for (const Case& c : cases) {
@@ -215,6 +255,9 @@ TEST_F(StageTest, EachBossFightsInsideItsWindowGateAndCycleAndTimesOutAt11000) {
     EXPECT_FLOAT_EQ(boss.BossHitPoints, c.hitPointsAfter);
     if (c.probe) {
       EXPECT_EQ(c.probe() != before, c.fires);
+      if (c.calls != 0) {
+        EXPECT_EQ(c.probe() - before, c.calls);
+      }
     }
   }
 }
