@@ -1,8 +1,7 @@
 #include "enemies/reset.h"
 
-#include <algorithm>
-
 #include "enemies/aimed_line_shot.h"
+#include "enemies/common/reset_pass.h"
 #include "enemies/aimed_shot.h"
 #include "enemies/cluster_drop_shot.h"
 #include "enemies/crossing_spinner.h"
@@ -28,18 +27,6 @@
 #include "enemies/zigzag_fighter.h"
 
 namespace enemies {
-
-namespace {
-
-// Shot tables reset together: slot i of each, in the order given, before
-// slot i + 1, which fixes the order of their random start frames.
-template <class... Shots>
-void ResetTogether(const Shots&... shots) {
-  const int n = std::max({shots.SlotCount()...});
-  for (int i = 0; i < n; ++i) (shots.ResetSlot(i), ...);
-}
-
-}  // namespace
 
 void ResetSmallFry() {
   // Each kind's table joins here, in the order its random start values are

@@ -29,9 +29,11 @@ void FallingArmInstance::Draw(int) const {
 
 void FallingArmInstance::Reset() const { ResetDropSlots(Slots, FallingArmSlots); }
 
-void ResetFallingArmsTogether(const FallingArmInstance* const* arms, int count) {
-  for (int s = 0; s < FallingArmSlots; ++s)
-    for (int a = 0; a < count; ++a) ResetDropSlots(arms[a]->Slots + s, 1);
+int FallingArmInstance::SlotCount() const { return FallingArmSlots; }
+
+void FallingArmInstance::ResetSlot(int slot) const {
+  if (slot < 0 || slot >= FallingArmSlots) return;
+  ResetDropSlots(Slots + slot, 1);
 }
 
 }  // namespace patterns

@@ -37,6 +37,9 @@ struct FallingArmInstance {
   void Update(int sceneParameter = 0) const;
   void Draw(int sceneParameter = 0) const;
   void Reset() const;
+  // One slot's start state, for the boss reset's passes over several arms.
+  int SlotCount() const;
+  void ResetSlot(int slot) const;
 };
 
 inline constexpr enemies::PlayerHitWindow ArmBox150x180{-120.0f, 30.0f, -140.0f, 30.0f};
@@ -83,9 +86,5 @@ inline constexpr FallingArmInstance FallingArm12{FallingArmRows[11], FallingArmT
 inline constexpr FallingArmInstance FallingArm13{FallingArmRows[12], FallingArmTables[12]};
 inline constexpr FallingArmInstance FallingArm14{FallingArmRows[13], FallingArmTables[13]};
 inline constexpr FallingArmInstance FallingArm15{FallingArmRows[14], FallingArmTables[14]};
-
-// Tables reset together slot by slot: slot i of each, in the order given,
-// before slot i + 1 (the random start frames are drawn in that order).
-void ResetFallingArmsTogether(const FallingArmInstance* const* arms, int count);
 
 }  // namespace patterns

@@ -6,7 +6,7 @@
 
 #include "engine/random.h"
 #include "engine/whole.h"
-#include "patterns/streams/table_pass.h"
+#include "enemies/common/reset_pass.h"
 
 namespace patterns {
 
@@ -103,7 +103,7 @@ void SpiralStreamInstance::Draw(int) const {
 
 namespace {
 
-void ResetSlot(StreamSlot& b) {
+void StartState(StreamSlot& b) {
   b.Frame = elRandom::Next() % 7;
   b.Degrees = 0;
   b.X = enemies::ParkX;
@@ -119,22 +119,26 @@ void ResetCounters(std::initializer_list<const SpiralStreamInstance*> streams) {
 
 }  // namespace
 
+using enemies::ResetTogether;
+
+void SpiralStreamInstance::ResetSlot(int slot) const {
+  if (slot < 0 || slot >= row.SlotCount) return;
+  StartState(slots[slot]);
+}
+
 void ResetScene2SpiralStreams() {
   ResetCounters({&SpiralStream01, &SpiralStream02, &SpiralStream03, &SpiralStream04, &SpiralStream05, &SpiralStream06,
                  &SpiralStream07, &SpiralStream08, &SpiralStream09, &SpiralStream10, &SpiralStream11, &SpiralStream12});
-  ResetTogether({&SpiralStream01, &SpiralStream02, &SpiralStream03, &SpiralStream05, &SpiralStream04, &SpiralStream06},
-                ResetSlot);
-  ResetTogether({&SpiralStream07, &SpiralStream08, &SpiralStream09, &SpiralStream10, &SpiralStream11, &SpiralStream12},
-                ResetSlot);
+  ResetTogether(SpiralStream01, SpiralStream02, SpiralStream03, SpiralStream05, SpiralStream04, SpiralStream06);
+  ResetTogether(SpiralStream07, SpiralStream08, SpiralStream09, SpiralStream10, SpiralStream11, SpiralStream12);
 }
 
 void ResetScene8SpiralStreams() {
   ResetCounters({&SpiralStream13, &SpiralStream14, &SpiralStream15, &SpiralStream16, &SpiralStream17, &SpiralStream18,
                  &SpiralStream19, &SpiralStream20, &SpiralStream21, &SpiralStream22});
-  ResetTogether({&SpiralStream13, &SpiralStream14, &SpiralStream15, &SpiralStream16, &SpiralStream17, &SpiralStream18,
-                 &SpiralStream19, &SpiralStream20},
-                ResetSlot);
-  ResetTogether({&SpiralStream21, &SpiralStream22}, ResetSlot);
+  ResetTogether(SpiralStream13, SpiralStream14, SpiralStream15, SpiralStream16, SpiralStream17, SpiralStream18,
+                SpiralStream19, SpiralStream20);
+  ResetTogether(SpiralStream21, SpiralStream22);
 }
 
 }  // namespace patterns

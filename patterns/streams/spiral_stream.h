@@ -59,6 +59,9 @@ struct SpiralStreamInstance {
   void Spawn(int slot, int k) const;
   void Update(int sceneParameter = 0) const;
   void Draw(int sceneParameter = 0) const;
+  // One slot's start state, for the boss reset's passes over several streams.
+  int SlotCount() const { return row.SlotCount; }
+  void ResetSlot(int slot) const;
 };
 
 inline constexpr SpiralStreamRow SpiralStreamRows[22] = {

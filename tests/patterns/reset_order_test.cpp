@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/random.h"
+#include "enemies/common/reset_pass.h"
 #include "patterns/drops/falling_arm.h"
 #include "patterns/drops/lightning_chain.h"
 #include "patterns/streams/curving_chain.h"
@@ -43,10 +44,7 @@ TEST(PatternResetOrder, JoinedTablesInterleaveTheirStartValuesSlotBySlot) {
   const auto node = [](int table) { return [table](int i) { return LightningChainTables[table][i].Frame; }; };
   const auto chain = [](const CurvingChainInstance& c) { return [&c](int i) { return c.segments[i].Frame; }; };
   const Case cases[] = {
-      {"falling arms 01 + 02", [] {
-         const FallingArmInstance* arms[] = {&FallingArm01, &FallingArm02};
-         ResetFallingArmsTogether(arms, 2);
-       },
+      {"falling arms 01 + 02", [] { enemies::ResetTogether(FallingArm01, FallingArm02); },
        20, 10, {arm(FallingArm01), arm(FallingArm02)}, true},
       {"lightning chains 01 to 06", [] { ResetLightningChains(); }, 6, 10,
        {node(0), node(1), node(2), node(3), node(4), node(5)}, true},
