@@ -44,11 +44,17 @@ using elDraw::Clamp;
 
 void AddScore(int points) {
   if ((LevelMode == 1 || LevelMode == 2) && (DoubleSpeedFlag == 0 || DoubleSpeedFlag == 1)) {
-    // Summed wide: no sum of two ints can overflow here.
-    const int64_t sum = static_cast<int64_t>(Score) + points;
-    Score = sum > ScoreLimit ? ScoreLimit : sum < INT32_MIN ? INT32_MIN : static_cast<int>(sum);
+    AddScoreInAnyMode(points);
+    return;
   }
   if (Score > ScoreLimit) Score = ScoreLimit;
+  if (Score > HiScore) HiScore = Score;
+}
+
+void AddScoreInAnyMode(int points) {
+  // Summed wide: no sum of two ints can overflow here.
+  const int64_t sum = static_cast<int64_t>(Score) + points;
+  Score = sum > ScoreLimit ? ScoreLimit : sum < INT32_MIN ? INT32_MIN : static_cast<int>(sum);
   if (Score > HiScore) HiScore = Score;
 }
 

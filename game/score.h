@@ -23,6 +23,8 @@ constexpr int GameOverWaitMs = 9000;
 // Adds points while a mode that scores is on; keeps the score within its
 // limit and the high score at least the score.
 void AddScore(int points);
+// The same whatever the modes: the main shot A's points on the divers.
+void AddScoreInAnyMode(int points);
 void DrawHud();
 void CheckGameOver();
 

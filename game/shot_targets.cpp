@@ -1,23 +1,21 @@
 #include "game/shot_targets.h"
 
-#include <cstdint>
-
-#include "engine/frame.h"
 #include "bosses/boss.h"
 #include "enemies/crossing_spinner.h"
 #include "enemies/diagonal_diver.h"
 #include "enemies/diagonal_large_craft.h"
 #include "enemies/flame_faller.h"
 #include "enemies/giant_craft.h"
-#include "enemies/large_craft.h"
-#include "enemies/sweeping_craft.h"
 #include "enemies/lane_diver.h"
-#include "enemies/spinning_faller.h"
-#include "enemies/spinning_lock_target.h"
-#include "enemies/zigzag_fighter.h"
+#include "enemies/large_craft.h"
 #include "enemies/rising_lock_target.h"
 #include "enemies/side_glider.h"
+#include "enemies/spinning_faller.h"
+#include "enemies/spinning_lock_target.h"
+#include "enemies/sweeping_craft.h"
 #include "enemies/timed_diagonal_diver.h"
+#include "enemies/zigzag_fighter.h"
+#include "engine/frame.h"
 #include "game/score.h"
 
 using namespace score;
@@ -137,12 +135,6 @@ const Target kTargets[] = {
 
 bool Inside(int v, int base, Range r) { return base + r.Lo <= v && v <= base + r.Hi; }
 
-void AddDirect(int points) {
-  const int64_t sum = static_cast<int64_t>(Score) + points;
-  Score = sum > ScoreLimit ? ScoreLimit : static_cast<int>(sum);
-  if (Score > HiScore) HiScore = Score;
-}
-
 // One record's test; returns true when the shot is used up.
 bool TestRecord(const Target& t, float x, float y, int noHit, int sx, int sy, ShotSet set, int slot) {
   const float minY = set == ShotSet::Special ? t.MinYSpecial : t.MinY;
@@ -172,7 +164,7 @@ bool TestRecord(const Target& t, float x, float y, int noHit, int sx, int sy, Sh
   }
   t.Craft.Hit(slot);
   if (set == ShotSet::A && t.DirectA)
-    AddDirect(DirectPoints);
+    AddScoreInAnyMode(DirectPoints);
   else
     AddScore(points);
   return false;
