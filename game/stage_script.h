@@ -91,6 +91,15 @@ struct BossScript {
   std::span<const AttackRow> attacks;
 };
 
+// A stage's boss: its operations and record come from its instance, so the
+// two cannot belong to different bosses.
+template <const auto& Ops>
+constexpr BossScript BossFight(float windowLo, float windowHi, float gate, const int (&cycle)[4], float timeOut,
+                               std::span<const AttackRow> attacks) {
+  return {Ops.Row.Record, Move<Ops>, Draw<Ops>, Death<Ops>, windowLo, windowHi, gate,
+          {cycle[0], cycle[1], cycle[2], cycle[3]}, timeOut, attacks};
+}
+
 struct StageScript {
   const char* music;          // nullptr: none
   bool musicOnFirstFrame;     // started on the scene's first frame, not the first running one
