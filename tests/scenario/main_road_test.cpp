@@ -19,6 +19,7 @@
 #include "game/stage.h"
 #include "game/stage_script.h"
 #include "platform/keys.h"
+#include "support/frame_digest.h"
 #include "world/state.h"
 
 using namespace flow;
@@ -118,7 +119,11 @@ TEST_F(MainRoadTest, TitleToEndingAndBackWithTheHighScoreKept) {
       {6, "MIDI/KTSM4.MID", true},  {8, "MIDI/KTSM5.MID", true},
   };
 
+  // Every frame of the road, digested stage by stage, is the frame recorded
+  // before the code was last reshaped.
+  testing_support::FrameDigest frames(h);
   StartLiveGame(platform::VK_F1);
+  frames.Mark("title to stage 2");
   ASSERT_EQ(Difficulty, 1);
   musicFrom = 0;
   for (const Stage& s : road) {
@@ -147,6 +152,7 @@ TEST_F(MainRoadTest, TitleToEndingAndBackWithTheHighScoreKept) {
     else
       TimeOut(s.scene);
     if (HasFatalFailure()) return;
+    frames.Mark("scene " + std::to_string(s.scene));
   }
 
   EnterStage(10);
@@ -158,6 +164,7 @@ TEST_F(MainRoadTest, TitleToEndingAndBackWithTheHighScoreKept) {
   EXPECT_EQ(Score, endScore);
   EXPECT_EQ(HiScore, highest);
   h.Frames(70);
+  frames.Mark("ending to title");
 
   // A second game at difficulty 3 keeps the high score and starts again at
   // the first stage.
@@ -171,6 +178,19 @@ TEST_F(MainRoadTest, TitleToEndingAndBackWithTheHighScoreKept) {
   TimeOut(2);
   EnterStage(3);
   EXPECT_EQ(Difficulty, 3);
+  frames.Mark("second game");
+
+  const testing_support::RecordedStretch recorded[] = {
+      {"title to stage 2", 60, 0x9fc60a415a8b5b3cull},
+      {"scene 2", 240, 0xfc002cda539f6212ull},
+      {"scene 3", 3707, 0x0152bf34479cf007ull},
+      {"scene 5", 350, 0xb50ce47abe924ddfull},
+      {"scene 6", 3736, 0xe76e904397dd696aull},
+      {"scene 8", 4560, 0x6c2f3bb733f2120eull},
+      {"ending to title", 195, 0x0e36dbbcfd148b79ull},
+      {"second game", 332, 0xe33b4c42f76702b6ull},
+  };
+  frames.ExpectRecorded(recorded);
 }
 
 }  // namespace

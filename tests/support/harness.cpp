@@ -49,6 +49,7 @@ void IsolateInstanceLock() {
 }  // namespace
 
 Harness::Harness() {
+  ++made_;
   IsolateInstanceLock();
   platform::UseManualClock(1000);
   platform::SetBackend(&backend_);
@@ -116,7 +117,9 @@ elSystem::LoopResult Harness::Frame() {
   const int64_t step = frame_remainder_us_ / 60;
   frame_remainder_us_ -= step * 60;
   AdvanceMicros(step);
-  return Pump();
+  const elSystem::LoopResult r = Pump();
+  if (on_frame_) on_frame_();
+  return r;
 }
 
 void Harness::Frames(int n) {

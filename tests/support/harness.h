@@ -2,7 +2,9 @@
 // advances, the headless back end, scripted messages, frame by frame.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "engine/system.h"
 #include "platform/clock.h"
@@ -37,7 +39,13 @@ class Harness {
   elSystem::LoopResult Frame();
   // n frames.
   void Frames(int n);
+  // Called after every frame that Frame() runs (empty: nothing).
+  void OnFrame(std::function<void()> observer) { on_frame_ = std::move(observer); }
   bool Quit() const { return quit_; }
+  // How many harnesses this process has made, this one included: the game
+  // keeps some state across its resets (spin angles, the high score), so only
+  // the first one runs from a fresh program.
+  static int MadeInProcess() { return made_; }
 
   // Messages as the back end would post them.
   void KeyDown(int vk);
@@ -52,6 +60,8 @@ class Harness {
   platform::HeadlessBackend backend_;
   bool quit_ = false;
   int64_t frame_remainder_us_ = 0;
+  std::function<void()> on_frame_;
+  static inline int made_ = 0;
 };
 
 }  // namespace testing_support
