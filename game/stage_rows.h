@@ -39,6 +39,9 @@ constexpr std::array<Call, N + M> Join(const Call (&head)[N], const Call (&tail)
   for (std::size_t i = 0; i < M; ++i) out[N + i] = tail[i];
   return out;
 }
+// The same, written where it is used: `CallsAfter<rows::kBarragesAndLockShots, Update<BossLockShot07>>`.
+template <const auto& Head, Call... Tail>
+inline constexpr auto CallsAfter = Join(Head, CallList<Tail...>);
 
 namespace rows {
 
