@@ -39,8 +39,7 @@ using namespace bosses;
 using namespace enemies;
 using namespace patterns;
 
-// The boss's attack timeline. Rows marked "never in play" run only in the
-// double-speed or extra level modes, which nothing in play sets.
+// The boss's attack timeline.
 constexpr Call kLines03To08[] = {Fire<AimedLine03>, Fire<AimedLine04>, Fire<AimedLine05>,
                                  Fire<AimedLine06>, Fire<AimedLine07>, Fire<AimedLine08>};
 

@@ -23,6 +23,8 @@ template <Call... Cs>
 inline constexpr Call CallList[] = {Cs...};
 template <Call... Cs>
 inline constexpr std::span<const Call> Calls = CallList<Cs...>;
+// The scripts mark "never in play" the rows that run only at double speed or
+// in the extra level mode, which nothing in play sets.
 
 constexpr float Always = std::numeric_limits<float>::infinity();
 
