@@ -194,7 +194,6 @@ constexpr ProgressRow kSmallFry[] = {
 };
 
 // The bullets, each updated then drawn unless the row says otherwise.
-
 constexpr ProgressRow kBullets[] = {
     // The boss's falling arms and aimed lines, its drops and rings, formations and fans.
     EveryFrame(Calls<UpdateDraw<FallingArm08>, UpdateDraw<FallingArm09>, UpdateDraw<FallingArm07>,
