@@ -51,48 +51,14 @@ using namespace lockon;
 using namespace patterns;
 
 // The craft, moved and drawn.
-inline constexpr Call kCrossingSpinners[] = {MoveDraw<CrossingSpinner01>, MoveDraw<CrossingSpinner02>};
-inline constexpr Call kCrossingSpinnersAgain[] = {Move<CrossingSpinner01>, Move<CrossingSpinner02>};
-inline constexpr Call kSideGliders[] = {MoveDraw<SideGlider01>, MoveDraw<SideGlider02>};
-inline constexpr Call kFlameFaller03[] = {MoveDraw<FlameFaller03>};
-inline constexpr Call kDiagonalLargeCraft01[] = {MoveDraw<DiagonalLargeCraft01>};
-inline constexpr Call kDiagonalLargeCraft02[] = {MoveDraw<DiagonalLargeCraft02>};
-inline constexpr Call kDiagonalDiver01[] = {MoveDraw<DiagonalDiver01>};
-inline constexpr Call kDiagonalDiver03[] = {MoveDraw<DiagonalDiver03>};
-inline constexpr Call kLargeCraft02[] = {MoveDraw<LargeCraft02>};
-inline constexpr Call kSpinningLockTarget01[] = {MoveDraw<SpinningLockTarget01>};
-inline constexpr Call kSpinningLockTarget02[] = {MoveDraw<SpinningLockTarget02>};
-inline constexpr Call kSpinningLockTarget03[] = {MoveDraw<SpinningLockTarget03>};
-inline constexpr Call kSpinningLockTarget04[] = {MoveDraw<SpinningLockTarget04>};
-inline constexpr Call kZigzagFighter05[] = {MoveDraw<ZigzagFighter05>};
-inline constexpr Call kZigzagFighter06[] = {MoveDraw<ZigzagFighter06>};
-inline constexpr Call kZigzagFighter07[] = {MoveDraw<ZigzagFighter07>};
-inline constexpr Call kZigzagFighter08[] = {MoveDraw<ZigzagFighter08>};
-inline constexpr Call kSweepingCraft0304[] = {MoveDraw<SweepingCraft03>, MoveDraw<SweepingCraft04>};
-inline constexpr Call kSweepingCraft0506[] = {MoveDraw<SweepingCraft05>, MoveDraw<SweepingCraft06>};
 
 // Their spawns and shots in their windows.
-inline constexpr Call kAimedLineShots0203[] = {Fire<AimedLineShot02>, Fire<AimedLineShot03>};
-inline constexpr Call kAimedLineShots0506[] = {Fire<AimedLineShot05>, Fire<AimedLineShot06>};
-inline constexpr Call kStraightShots0506[] = {Fire<StraightShot05>, Fire<StraightShot06>};
-inline constexpr Call kStraightShots0809[] = {Fire<StraightShot08>, Fire<StraightShot09>};
-inline constexpr Call kLineShots0405[] = {Fire<LineShot04>, Fire<LineShot05>};
 inline constexpr Call kDiagonalLargeCraft01Wave[] = {
     Spawn<DiagonalLargeCraft01>, Fire<StraightShot21>, Fire<StraightShot22>, Fire<StraightShot23>, Fire<StraightShot24>,
     Fire<StraightShot25>,        Fire<VolleyShot03>,   Fire<VolleyShot04>,   Fire<VolleyShot05>};
 inline constexpr Call kDiagonalLargeCraft02Wave[] = {
     Spawn<DiagonalLargeCraft02>, Fire<StraightShot26>, Fire<StraightShot27>, Fire<StraightShot28>, Fire<StraightShot29>,
     Fire<StraightShot30>,        Fire<VolleyShot06>,   Fire<VolleyShot07>,   Fire<VolleyShot08>};
-inline constexpr Call kDiagonalDiver01Spawn[] = {Spawn<DiagonalDiver01>};
-inline constexpr Call kDiagonalDiver03Spawn[] = {Spawn<DiagonalDiver03>};
-inline constexpr Call kSpinningLockTarget01Fire[] = {Fire<SpinningLockTarget01>};
-inline constexpr Call kSpinningLockTarget02Fire[] = {Fire<SpinningLockTarget02>};
-inline constexpr Call kSpinningLockTarget03Fire[] = {Fire<SpinningLockTarget03>};
-inline constexpr Call kSpinningLockTarget04Fire[] = {Fire<SpinningLockTarget04>};
-inline constexpr Call kZigzagFighter05Fire[] = {Fire<ZigzagFighter05>};
-inline constexpr Call kZigzagFighter06Fire[] = {Fire<ZigzagFighter06>};
-inline constexpr Call kZigzagFighter07Fire[] = {Fire<ZigzagFighter07>};
-inline constexpr Call kZigzagFighter08Fire[] = {Fire<ZigzagFighter08>};
 // The crossing spinners' and the side gliders' waves with their shots, the
 // straight shots in brackets only at double speed.
 inline constexpr Call kCrossingSpinnersWave[] = {
@@ -109,8 +75,6 @@ inline constexpr Call kSideGlidersWave[] = {
     Fire<AimedShot07>,                       When<DoubleSpeed, Fire<StraightShot18>>,
     Fire<StraightShot19>,                    When<DoubleSpeed, Fire<StraightShot20>>,
 };
-inline constexpr Call kSweepingCraft0304Spawn[] = {Spawn<SweepingCraft03>, Spawn<SweepingCraft04>};
-inline constexpr Call kSweepingCraft0506Spawn[] = {Spawn<SweepingCraft05>, Spawn<SweepingCraft06>};
 
 // Bullet runs: the scene-3 boss's drops and rings, the scene-8 boss's
 // formations and drops, the diagonal large craft's shots, and the second
