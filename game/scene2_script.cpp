@@ -25,6 +25,7 @@
 #include "game/boss_lock_shot.h"
 #include "game/lock_shot.h"
 #include "game/missile_barrage.h"
+#include "game/stage_rows.h"
 #include "patterns/drops/falling_arm.h"
 #include "patterns/drops/formation_drop.h"
 #include "patterns/drops/small_drop.h"
@@ -83,8 +84,6 @@ constexpr AttackRow kAttacks[] = {
 constexpr Call kFallerWave[] = {Spawn<FlameFaller01>, Fire<LineShot01>, Fire<CurvingChainShot01>,
                                 Fire<CurvingChainShot02>};
 constexpr Call kDivers[] = {Spawn<DiagonalDiver02>, Fire<LineShot09>, Spawn<DiagonalDiver04>, Fire<LineShot11>};
-constexpr Call kSpinner03[] = {Move<SpinningFaller03>, Move<SpinningFaller03>, Spawn<SpinningFaller03>,
-                               Fire<AimedShot05>};
 
 constexpr ProgressRow kSmallFry[] = {
     // The flame fallers move twice a frame.
@@ -112,19 +111,16 @@ constexpr ProgressRow kSmallFry[] = {
     // Spinning fallers drop in, three sets one after another, firing aimed needles.
     {650, 750, nullptr, Calls<Spawn<SpinningFaller01>, Fire<AimedShot03>>},
     {750, 850, nullptr, Calls<Spawn<SpinningFaller02>, Fire<AimedShot04>>},
-    {800, 900, nullptr, kSpinner03},
+    {800, 900, nullptr, rows::kSpinningFaller03Wave},
     // All four rows of zigzag fighters, two by two, then diagonal divers again.
     {900, 960, nullptr, Calls<Fire<ZigzagFighter05>, Fire<ZigzagFighter06>>},
     {950, 1000, nullptr, Calls<Fire<ZigzagFighter07>, Fire<ZigzagFighter08>>},
     {950, 1050, nullptr, kDivers},
     // Timed diagonal divers cross from both top corners one after another, dropping straight shots.
-    {1050, 1150, nullptr, Calls<Fire<TimedDiagonalDiver01>, Fire<StraightShot41>, Fire<StraightShot42>,
-                                Fire<StraightShot43>, Fire<StraightShot44>, Fire<TimedDiagonalDiver02>,
-                                Fire<StraightShot56>, Fire<StraightShot57>, Fire<StraightShot58>,
-                                Fire<StraightShot59>>},
+    {1050, 1150, nullptr, rows::kTimedDiagonalDiversWave},
     // Before the boss: zigzag fighters and spinning fallers once more.
     {1150, 1200, nullptr, Calls<Fire<ZigzagFighter07>, Fire<ZigzagFighter08>>},
-    {1150, 1180, nullptr, kSpinner03},
+    {1150, 1180, nullptr, rows::kSpinningFaller03Wave},
 };
 
 constexpr Window kPowerUps[] = {{100, 150}, {300, 350}, {500, 550}, {800, 850}, {950, 1000}};

@@ -114,8 +114,7 @@ constexpr ProgressRow kSmallFry[] = {
     EveryFrame(Calls<MoveDraw<SpinningFaller02>>),
     {400, 500, nullptr, Calls<Spawn<SpinningFaller02>, Fire<AimedShot04>>},
     EveryFrame(Calls<MoveDraw<SpinningFaller03>>),
-    {600, 650, nullptr, Calls<Move<SpinningFaller03>, Move<SpinningFaller03>, Spawn<SpinningFaller03>,
-                              Fire<AimedShot05>>},
+    {600, 650, nullptr, rows::kSpinningFaller03Wave},
     // Spinning lock targets fly their bent paths, firing aimed lines.
     EveryFrame(Calls<MoveDraw<SpinningLockTarget01>>),
     {100, 150, nullptr, Calls<Fire<SpinningLockTarget01>>},

@@ -76,8 +76,6 @@ constexpr AttackRow kAttacks[] = {
 // A first group of craft moved and drawn together, then its waves; then the
 // crossing spinners, the side gliders and the two large craft, each followed
 // at once by its own waves.
-constexpr Call kSpinner03[] = {Move<SpinningFaller03>, Move<SpinningFaller03>, Spawn<SpinningFaller03>,
-                               Fire<AimedShot05>};
 
 constexpr ProgressRow kSmallFry[] = {
     // The flame fallers move twice a frame.
@@ -102,18 +100,15 @@ constexpr ProgressRow kSmallFry[] = {
     // Spinning fallers drop in, three sets, firing aimed needles.
     {500, 700, nullptr, Calls<Spawn<SpinningFaller01>, Fire<AimedShot03>>},
     {600, 800, nullptr, Calls<Spawn<SpinningFaller02>, Fire<AimedShot04>>},
-    {800, 900, nullptr, kSpinner03},
+    {800, 900, nullptr, rows::kSpinningFaller03Wave},
     // Lock targets, zigzag fighters, spinning fallers and diagonal divers again.
     {750, 850, nullptr, Calls<Fire<SpinningLockTarget01>, Fire<SpinningLockTarget02>>},
     {850, 950, nullptr, Calls<Fire<ZigzagFighter05>, Fire<ZigzagFighter06>>},
-    {900, 980, nullptr, kSpinner03},
+    {900, 980, nullptr, rows::kSpinningFaller03Wave},
     {950, 1050, nullptr, Calls<Spawn<DiagonalDiver02>, Spawn<DiagonalDiver04>>},
     // Timed diagonal divers cross from both top corners one after another, dropping straight
     // shots.
-    {1050, 1200, nullptr, Calls<Fire<TimedDiagonalDiver01>, Fire<StraightShot41>, Fire<StraightShot42>,
-                                Fire<StraightShot43>, Fire<StraightShot44>, Fire<TimedDiagonalDiver02>,
-                                Fire<StraightShot56>, Fire<StraightShot57>, Fire<StraightShot58>,
-                                Fire<StraightShot59>>},
+    {1050, 1200, nullptr, rows::kTimedDiagonalDiversWave},
     // Crossing spinners cross the field diagonally from both sides, three times, firing
     // straight shots, and aimed lines from their second wave on.
     EveryFrame(Calls<MoveDraw<CrossingSpinner01>, MoveDraw<CrossingSpinner02>>),

@@ -145,10 +145,7 @@ constexpr ProgressRow kSmallFry[] = {
     // Timed diagonal divers cross from both top corners one after another, dropping straight
     // shots.
     EveryFrame(Calls<MoveDraw<TimedDiagonalDiver01>, MoveDraw<TimedDiagonalDiver02>>),
-    {1220, 1310, nullptr, Calls<Fire<TimedDiagonalDiver01>, Fire<StraightShot41>, Fire<StraightShot42>,
-                                Fire<StraightShot43>, Fire<StraightShot44>, Fire<TimedDiagonalDiver02>,
-                                Fire<StraightShot56>, Fire<StraightShot57>, Fire<StraightShot58>,
-                                Fire<StraightShot59>>},
+    {1220, 1310, nullptr, rows::kTimedDiagonalDiversWave},
     // Sweeping craft sweep in, twice, drop bullet clusters and turn spiral arms of shots.
     EveryFrame(Calls<MoveDraw<SweepingCraft01>, MoveDraw<SweepingCraft02>>),
     {600, 640, nullptr, kSweepers0102Wave},

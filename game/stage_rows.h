@@ -1,8 +1,8 @@
-// Calls that several stage scripts make alike: craft families moved and
-// drawn, their spawns and shots, bullet runs that more than one stage
-// updates and draws, and the lock weapons that follow the missile barrages.
-// A script names these where its own list holds the same calls in the same
-// order.
+// Lists of calls that several rows make alike, in one stage script or more:
+// craft waves with their shots, bullet runs that more than one stage updates
+// and draws, and the lock weapons that follow the missile barrages. A row
+// names one of these where it makes the same calls in the same order; any
+// other row writes its calls in the row (Calls<...>).
 #pragma once
 #include <array>
 #include <cstddef>
@@ -17,9 +17,11 @@
 #include "enemies/large_craft.h"
 #include "enemies/line_shot.h"
 #include "enemies/side_glider.h"
+#include "enemies/spinning_faller.h"
 #include "enemies/spinning_lock_target.h"
 #include "enemies/straight_shot.h"
 #include "enemies/sweeping_craft.h"
+#include "enemies/timed_diagonal_diver.h"
 #include "enemies/volley_shot.h"
 #include "enemies/zigzag_fighter.h"
 #include "game/lock_shot.h"
@@ -50,9 +52,7 @@ using namespace enemies;
 using namespace lockon;
 using namespace patterns;
 
-// The craft, moved and drawn.
-
-// Their spawns and shots in their windows.
+// Craft waves: spawns with their shots.
 inline constexpr Call kDiagonalLargeCraft01Wave[] = {
     Spawn<DiagonalLargeCraft01>, Fire<StraightShot21>, Fire<StraightShot22>, Fire<StraightShot23>, Fire<StraightShot24>,
     Fire<StraightShot25>,        Fire<VolleyShot03>,   Fire<VolleyShot04>,   Fire<VolleyShot05>};
@@ -75,6 +75,14 @@ inline constexpr Call kSideGlidersWave[] = {
     Fire<AimedShot07>,                       When<DoubleSpeed, Fire<StraightShot18>>,
     Fire<StraightShot19>,                    When<DoubleSpeed, Fire<StraightShot20>>,
 };
+
+// The timed diagonal divers from both top corners with their straight
+// shots, and the third spinning fallers, moved twice before they spawn.
+inline constexpr Call kTimedDiagonalDiversWave[] = {
+    Fire<TimedDiagonalDiver01>, Fire<StraightShot41>, Fire<StraightShot42>, Fire<StraightShot43>, Fire<StraightShot44>,
+    Fire<TimedDiagonalDiver02>, Fire<StraightShot56>, Fire<StraightShot57>, Fire<StraightShot58>, Fire<StraightShot59>};
+inline constexpr Call kSpinningFaller03Wave[] = {Move<SpinningFaller03>, Move<SpinningFaller03>,
+                                                 Spawn<SpinningFaller03>, Fire<AimedShot05>};
 
 // Bullet runs: the scene-3 boss's drops and rings, the scene-8 boss's
 // formations and drops, the diagonal large craft's shots, and the second
