@@ -1,8 +1,8 @@
-// Calls that several stage scripts make alike: craft families moved and
-// drawn, their spawns and shots, bullet runs that more than one stage
-// updates and draws, and the lock weapons that follow the missile barrages.
-// A script names these where its own list holds the same calls in the same
-// order.
+// Lists of calls that several rows make alike, in one stage script or more:
+// craft waves with their shots, bullet runs that more than one stage updates
+// and draws, and the lock weapons that follow the missile barrages. A row
+// names one of these where it makes the same calls in the same order; any
+// other row writes its calls in the row (Calls<...>).
 #pragma once
 #include <array>
 #include <cstddef>
@@ -17,9 +17,11 @@
 #include "enemies/large_craft.h"
 #include "enemies/line_shot.h"
 #include "enemies/side_glider.h"
+#include "enemies/spinning_faller.h"
 #include "enemies/spinning_lock_target.h"
 #include "enemies/straight_shot.h"
 #include "enemies/sweeping_craft.h"
+#include "enemies/timed_diagonal_diver.h"
 #include "enemies/volley_shot.h"
 #include "enemies/zigzag_fighter.h"
 #include "game/lock_shot.h"
@@ -39,6 +41,9 @@ constexpr std::array<Call, N + M> Join(const Call (&head)[N], const Call (&tail)
   for (std::size_t i = 0; i < M; ++i) out[N + i] = tail[i];
   return out;
 }
+// The same, written where it is used: `CallsAfter<rows::kBarragesAndLockShots, Update<BossLockShot07>>`.
+template <const auto& Head, Call... Tail>
+inline constexpr auto CallsAfter = Join(Head, CallList<Tail...>);
 
 namespace rows {
 
@@ -47,49 +52,13 @@ using namespace enemies;
 using namespace lockon;
 using namespace patterns;
 
-// The craft, moved and drawn.
-inline constexpr Call kCrossingSpinners[] = {MoveDraw<CrossingSpinner01>, MoveDraw<CrossingSpinner02>};
-inline constexpr Call kCrossingSpinnersAgain[] = {Move<CrossingSpinner01>, Move<CrossingSpinner02>};
-inline constexpr Call kSideGliders[] = {MoveDraw<SideGlider01>, MoveDraw<SideGlider02>};
-inline constexpr Call kFlameFaller03[] = {MoveDraw<FlameFaller03>};
-inline constexpr Call kDiagonalLargeCraft01[] = {MoveDraw<DiagonalLargeCraft01>};
-inline constexpr Call kDiagonalLargeCraft02[] = {MoveDraw<DiagonalLargeCraft02>};
-inline constexpr Call kDiagonalDiver01[] = {MoveDraw<DiagonalDiver01>};
-inline constexpr Call kDiagonalDiver03[] = {MoveDraw<DiagonalDiver03>};
-inline constexpr Call kLargeCraft02[] = {MoveDraw<LargeCraft02>};
-inline constexpr Call kSpinningLockTarget01[] = {MoveDraw<SpinningLockTarget01>};
-inline constexpr Call kSpinningLockTarget02[] = {MoveDraw<SpinningLockTarget02>};
-inline constexpr Call kSpinningLockTarget03[] = {MoveDraw<SpinningLockTarget03>};
-inline constexpr Call kSpinningLockTarget04[] = {MoveDraw<SpinningLockTarget04>};
-inline constexpr Call kZigzagFighter05[] = {MoveDraw<ZigzagFighter05>};
-inline constexpr Call kZigzagFighter06[] = {MoveDraw<ZigzagFighter06>};
-inline constexpr Call kZigzagFighter07[] = {MoveDraw<ZigzagFighter07>};
-inline constexpr Call kZigzagFighter08[] = {MoveDraw<ZigzagFighter08>};
-inline constexpr Call kSweepingCraft0304[] = {MoveDraw<SweepingCraft03>, MoveDraw<SweepingCraft04>};
-inline constexpr Call kSweepingCraft0506[] = {MoveDraw<SweepingCraft05>, MoveDraw<SweepingCraft06>};
-
-// Their spawns and shots in their windows.
-inline constexpr Call kAimedLineShots0203[] = {Fire<AimedLineShot02>, Fire<AimedLineShot03>};
-inline constexpr Call kAimedLineShots0506[] = {Fire<AimedLineShot05>, Fire<AimedLineShot06>};
-inline constexpr Call kStraightShots0506[] = {Fire<StraightShot05>, Fire<StraightShot06>};
-inline constexpr Call kStraightShots0809[] = {Fire<StraightShot08>, Fire<StraightShot09>};
-inline constexpr Call kLineShots0405[] = {Fire<LineShot04>, Fire<LineShot05>};
+// Craft waves: spawns with their shots.
 inline constexpr Call kDiagonalLargeCraft01Wave[] = {
     Spawn<DiagonalLargeCraft01>, Fire<StraightShot21>, Fire<StraightShot22>, Fire<StraightShot23>, Fire<StraightShot24>,
     Fire<StraightShot25>,        Fire<VolleyShot03>,   Fire<VolleyShot04>,   Fire<VolleyShot05>};
 inline constexpr Call kDiagonalLargeCraft02Wave[] = {
     Spawn<DiagonalLargeCraft02>, Fire<StraightShot26>, Fire<StraightShot27>, Fire<StraightShot28>, Fire<StraightShot29>,
     Fire<StraightShot30>,        Fire<VolleyShot06>,   Fire<VolleyShot07>,   Fire<VolleyShot08>};
-inline constexpr Call kDiagonalDiver01Spawn[] = {Spawn<DiagonalDiver01>};
-inline constexpr Call kDiagonalDiver03Spawn[] = {Spawn<DiagonalDiver03>};
-inline constexpr Call kSpinningLockTarget01Fire[] = {Fire<SpinningLockTarget01>};
-inline constexpr Call kSpinningLockTarget02Fire[] = {Fire<SpinningLockTarget02>};
-inline constexpr Call kSpinningLockTarget03Fire[] = {Fire<SpinningLockTarget03>};
-inline constexpr Call kSpinningLockTarget04Fire[] = {Fire<SpinningLockTarget04>};
-inline constexpr Call kZigzagFighter05Fire[] = {Fire<ZigzagFighter05>};
-inline constexpr Call kZigzagFighter06Fire[] = {Fire<ZigzagFighter06>};
-inline constexpr Call kZigzagFighter07Fire[] = {Fire<ZigzagFighter07>};
-inline constexpr Call kZigzagFighter08Fire[] = {Fire<ZigzagFighter08>};
 // The crossing spinners' and the side gliders' waves with their shots, the
 // straight shots in brackets only at double speed.
 inline constexpr Call kCrossingSpinnersWave[] = {
@@ -106,8 +75,14 @@ inline constexpr Call kSideGlidersWave[] = {
     Fire<AimedShot07>,                       When<DoubleSpeed, Fire<StraightShot18>>,
     Fire<StraightShot19>,                    When<DoubleSpeed, Fire<StraightShot20>>,
 };
-inline constexpr Call kSweepingCraft0304Spawn[] = {Spawn<SweepingCraft03>, Spawn<SweepingCraft04>};
-inline constexpr Call kSweepingCraft0506Spawn[] = {Spawn<SweepingCraft05>, Spawn<SweepingCraft06>};
+
+// The timed diagonal divers from both top corners with their straight
+// shots, and the third spinning fallers, moved twice before they spawn.
+inline constexpr Call kTimedDiagonalDiversWave[] = {
+    Fire<TimedDiagonalDiver01>, Fire<StraightShot41>, Fire<StraightShot42>, Fire<StraightShot43>, Fire<StraightShot44>,
+    Fire<TimedDiagonalDiver02>, Fire<StraightShot56>, Fire<StraightShot57>, Fire<StraightShot58>, Fire<StraightShot59>};
+inline constexpr Call kSpinningFaller03Wave[] = {Move<SpinningFaller03>, Move<SpinningFaller03>,
+                                                 Spawn<SpinningFaller03>, Fire<AimedShot05>};
 
 // Bullet runs: the scene-3 boss's drops and rings, the scene-8 boss's
 // formations and drops, the diagonal large craft's shots, and the second

@@ -16,6 +16,16 @@ using Call = void (*)();
 // A condition of a row on the mode flags; nullptr always holds.
 using Condition = bool (*)();
 
+// A row's calls written in the row: `Calls<Fire<AimedFan01>, Fire<AimedFan02>>`.
+// Each distinct list is one constant array, shared by every row (in any
+// script) that names the same calls in the same order.
+template <Call... Cs>
+inline constexpr Call CallList[] = {Cs...};
+template <Call... Cs>
+inline constexpr std::span<const Call> Calls = CallList<Cs...>;
+// The scripts mark "never in play" the rows that run only at double speed or
+// in the extra level mode, which nothing in play sets.
+
 constexpr float Always = std::numeric_limits<float>::infinity();
 
 // A row of calls made while lo < StageProgress < hi (strict at both ends;
