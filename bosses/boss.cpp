@@ -7,7 +7,6 @@
 #include "engine/random.h"
 #include "engine/sound.h"
 #include "world/assets.h"
-#include "world/flow_calls.h"
 
 namespace bosses {
 
@@ -73,7 +72,7 @@ void Explode(std::span<BossExplosion> parts, int picture, Cell cell, int frames,
 
 void BossInstance::Hit() const { Row.Record->BossHitFlag = 1; }
 
-void BossInstance::Draw() const {
+bool BossInstance::Draw() const {
   BossRecord& r = *Row.Record;
   DrawCell(r.X, r.Y, 0, 0, *Row.Body, Row.BodySize);
   if (r.BossHitFlag != 0) r.BossHitFlag = 0;
@@ -86,24 +85,19 @@ void BossInstance::Draw() const {
       for (const LockOnRecord* table : Row.LockOnTables)
         if (table[i].Locked != 0)
           elDraw::Draw(table[i].X, table[i].Y, assets::PicRock1, 0, 0, LockMarkerSize, LockMarkerSize);
-  Death();
+  return Death();
 }
 
-void BossInstance::Death() const {
+bool BossInstance::Death() const {
   BossRecord& r = *Row.Record;
-  if (r.BossHitPoints > 0.0f) return;
+  if (r.BossHitPoints > 0.0f) return false;
   BossExplosionTables& ex = *Row.Explosions;
   Explode(ex.Large, assets::PicBbak1b, LargeExplosionCell, 4, 100, Row.SpreadX, Row.SpreadLarge, r);
   Explode(ex.Small, assets::PicZbak1b, SmallExplosionCell, 10, 40, Row.SpreadX, Row.SpreadSmall, r);
   elSound::Play(assets::SndBom, -1);
   r.DeathTimer += 10.0f * elSystem::FrameStep;
   if (r.DeathTimer > MusicStopFrom && r.DeathTimer < MusicStopTo) elMusic::Stop();
-  if (r.DeathTimer > StageEndAfter) {
-    // The resets rewrite this record too: nothing of it is touched after them.
-    flow::CallResetObjects();
-    flow::CallResetBosses();
-    flow::CallChangeScene(Row.NextScene, elDraw::TransitionRowScatter, Row.TransitionDuration);
-  }
+  return r.DeathTimer > StageEndAfter;
 }
 
 void BossInstance::Move() const {

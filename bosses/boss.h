@@ -3,7 +3,9 @@
 // script with its optional intro piece) over one row of constants per boss.
 // A stage script reads `Scene2BossOps.Move()`, `Scene2BossOps.Draw()`; the
 // player's weapons call `Scene2BossOps.Hit()` and lower the record's hit
-// points themselves.
+// points themselves. When the death sequence has run its course the boss
+// says so, and the stage ends itself: the boss knows nothing of the resets
+// or the scene change.
 #pragma once
 #include <span>
 
@@ -102,7 +104,7 @@ struct BossRow {
   int LockOnCount;                              // records per table
   BossExplosionTables* Explosions;
   int SpreadX, SpreadLarge, SpreadSmall;  // the death explosions' random spread
-  int NextScene;
+  int NextScene;           // where the stage goes when the death has run its course
   int TransitionDuration;  // frames of the row-scatter transition
   const BossIntroRow* Intro;
   // The script's windows in the order they are tested: runs of windows, so
@@ -125,14 +127,14 @@ struct BossInstance {
 
   // Marks the boss as hit for this frame.
   void Hit() const;
-  // Body, damage flames, lock-on markers, then a step of the death. A death
-  // that ends the stage resets every table inside this call: callers keep no
-  // copy of a record, a slot or the stage clock across it.
-  void Draw() const;
+  // Body, damage flames, lock-on markers, then a step of the death. True on
+  // the frame the death sequence ends the stage.
+  bool Draw() const;
   // Runs the movement script (and draws the intro piece while it rises).
   void Move() const;
-  // One step of the death sequence; nothing while hit points are left.
-  void Death() const;
+  // One step of the death sequence; nothing while hit points are left. True
+  // once the sequence has run its course: the stage then ends.
+  bool Death() const;
 
   // Start states, called by the boss reset in its order.
   void ResetRecord() const;

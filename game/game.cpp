@@ -1,7 +1,5 @@
 #include "game/game.h"
 
-#include "world/flow_calls.h"
-
 #include "game/assets.h"
 #include "game/backgrounds.h"
 #include "game/lock_sight.h"
@@ -28,19 +26,7 @@ using namespace stage;
 
 namespace game {
 
-namespace {
-
-// A boss's death reaches the resets and the scene change through these.
-void ConnectFlowCalls() {
-  flow::Calls.ResetObjects = &ResetObjects;
-  flow::Calls.ResetBosses = &ResetBosses;
-  flow::Calls.ChangeScene = &ChangeScene;
-}
-
-}  // namespace
-
 elSystem::GameHooks Hooks() {
-  ConnectFlowCalls();
   elSystem::GameHooks h;
   h.LoadAssets = &LoadAssets;
   h.OnKeyDown = &OnKeyDown;
@@ -61,7 +47,6 @@ elSystem::GameHooks Hooks() {
 }
 
 void ResetState() {
-  ConnectFlowCalls();
   AssetsLoaded = 0;
   ResetSceneState();
   ResetScoreState();

@@ -1,5 +1,6 @@
 #include "game/stage.h"
 
+#include "bosses/boss.h"
 #include "engine/draw_hw.h"
 #include "engine/frame.h"
 #include "engine/music.h"
@@ -11,6 +12,7 @@
 #include "game/lock_shot.h"
 #include "game/player.h"
 #include "game/powerup.h"
+#include "game/reset.h"
 #include "game/scenes.h"
 #include "game/score.h"
 #include "game/shot_collision.h"
@@ -44,6 +46,12 @@ const StageScript& ScriptOf(int scene) {
   return *scripts[scene - 2];
 }
 
+void EndStage(const bosses::BossRow& boss) {
+  ResetObjects();
+  ResetBosses();
+  ChangeScene(boss.NextScene, elDraw::TransitionRowScatter, boss.TransitionDuration);
+}
+
 namespace {
 
 constexpr int MusicCounterWrap = 100999999;
@@ -69,7 +77,7 @@ void Run(std::span<const Call> calls) {
 bool Holds(Condition when) { return when == nullptr || when(); }
 
 // The rows of a list, each on the frames of its window. The stage clock is
-// read afresh for every row: a boss's death inside an earlier call resets it.
+// read afresh for every row: a stage ended earlier in the frame has reset it.
 void RunRows(std::span<const ProgressRow> rows) {
   for (const ProgressRow& r : rows)
     if (r.lo < StageProgress && StageProgress < r.hi && Holds(r.when)) Run(r.calls);
@@ -87,14 +95,15 @@ void RunPowerUp(const StageScript& stage) {
     if (w.lo <= StageProgress && StageProgress <= w.hi) SpawnPowerUp();
 }
 
-// The boss's move and draw (whose death sequence may reset every table and
-// change the scene), its attack timeline, and the time-out. Every value is
-// read from the globals at the moment it is used, never kept across a call.
+// The boss's move and draw, its attack timeline, and the time-out. When the
+// death sequence has run its course the stage ends there and then, and the
+// rest of the frame runs on the reset tables: every value is read from the
+// globals at the moment it is used, never kept across that point.
 void RunBoss(const BossScript& boss) {
   if (!(boss.windowLo < StageProgress && StageProgress < boss.windowHi)) return;
   bosses::BossRecord& r = *boss.record;
-  if (boss.move) boss.move();
-  if (boss.draw) boss.draw();
+  boss.ops->Move();
+  if (boss.ops->Draw()) EndStage(boss.ops->Row);
   if (0.0f < r.BossHitPoints && r.BossHitPoints < boss.gate) {
     ++r.AttackCounter;
     for (const AttackRow& row : boss.attacks)
@@ -104,7 +113,7 @@ void RunBoss(const BossScript& boss) {
   }
   if (boss.timeOut <= StageProgress && StageProgress <= boss.windowHi) {
     r.BossHitPoints = 0.0f;
-    if (boss.death) boss.death();
+    if (boss.ops->Death()) EndStage(boss.ops->Row);
   }
 }
 

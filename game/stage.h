@@ -3,6 +3,10 @@
 #pragma once
 #include "world/state.h"
 
+namespace bosses {
+struct BossRow;
+}
+
 namespace stage {
 
 inline int MusicCounter = 0;        // running frames of the stage
@@ -21,6 +25,11 @@ void StageScene9();
 // Scene 10, after the last stage's boss: a message with the ship still
 // flying, the ending pictures, three lines of text, then the title.
 void EndingScene();
+
+// The end of a stage whose boss's death sequence has run its course: every
+// table back to its start, then the boss's next scene through the
+// row-scatter transition.
+void EndStage(const bosses::BossRow& boss);
 
 void ResetStageState();
 

@@ -6,6 +6,7 @@
 #include <limits>
 #include <span>
 
+#include "bosses/boss.h"
 #include "bosses/boss_record.h"
 
 namespace stage {
@@ -67,8 +68,6 @@ template <const auto& I>
 void Draw() { I.Draw(); }
 template <const auto& I>
 void Update() { I.Update(); }
-template <const auto& I>
-void Death() { I.Death(); }
 // The craft's pair (Move, then Draw) and the bullets' (Update, then Draw).
 template <const auto& I>
 void MoveDraw() {
@@ -92,8 +91,8 @@ inline constexpr Window StandardPowerUps[] = {{100, 150}, {300, 350}, {500, 550}
 
 // The boss of a stage and how its fight is timed.
 struct BossScript {
+  const bosses::BossInstance* ops;  // its moves, draws and death, over its row
   bosses::BossRecord* record;
-  Call move, draw, death;
   float windowLo, windowHi;  // the boss block runs while lo < progress < hi
   float gate;                // the attack counter runs while 0 < hit points < gate
   int cycle[4];              // the attack cycle length by Difficulty 0..3
@@ -106,8 +105,7 @@ struct BossScript {
 template <const auto& Ops>
 constexpr BossScript BossFight(float windowLo, float windowHi, float gate, const int (&cycle)[4], float timeOut,
                                std::span<const AttackRow> attacks) {
-  return {Ops.Row.Record, Move<Ops>, Draw<Ops>, Death<Ops>, windowLo, windowHi, gate,
-          {cycle[0], cycle[1], cycle[2], cycle[3]}, timeOut, attacks};
+  return {&Ops, Ops.Row.Record, windowLo, windowHi, gate, {cycle[0], cycle[1], cycle[2], cycle[3]}, timeOut, attacks};
 }
 
 struct StageScript {

@@ -14,6 +14,7 @@
 #include "engine/music.h"
 #include "engine/present.h"
 #include "engine/system.h"
+#include "game/stage.h"
 #include "support/enemy_fixture.h"
 #include "world/state.h"
 
@@ -218,7 +219,8 @@ TEST_F(BossTest, LockOnMarkersOfLockedPoints) {
 
 // From hit points 0 to the next scene: 10 timer units a second, the music
 // stopped once the timer passes 50, the stage ended once it passes 70 (the
-// 449th call at 1/64 s), with every table reset and the row-scatter change.
+// 449th call at 1/64 s), as the stage ends it: every table reset and the
+// row-scatter change.
 TEST_F(BossTest, DeathFromLastHitPointToTheNextScene) {
   elMusic::Play("MIDI/KTSM1.MID", 1);
   ASSERT_EQ(elMusic::MusicOpenFlag, 1);
@@ -233,9 +235,13 @@ TEST_F(BossTest, DeathFromLastHitPointToTheNextScene) {
   BossAimedShot01Slots[3].Active = 1;
   const int sceneBefore = elSystem::SceneNumber;
 
-  auto frame = [] {
+  int ended = 0;
+  auto frame = [&ended] {
     Scene2BossOps.Move();
-    Scene2BossOps.Draw();
+    if (Scene2BossOps.Draw()) {
+      ++ended;
+      stage::EndStage(Scene2BossRow);
+    }
   };
   Frames(320, frame);  // timer at 50: the music still plays
   EXPECT_EQ(Scene2Boss.DeathTimer, 50.0f);
@@ -258,8 +264,10 @@ TEST_F(BossTest, DeathFromLastHitPointToTheNextScene) {
   EXPECT_EQ(Scene2Boss.DeathTimer, 70.0f);
   EXPECT_EQ(elSystem::SceneNumber, sceneBefore);
   EXPECT_EQ(stage::StageProgress, 5000.0f);
+  EXPECT_EQ(ended, 0);
 
   Frames(1, frame);
+  EXPECT_EQ(ended, 1);
   EXPECT_EQ(elSystem::SceneNumber, 3);
   EXPECT_EQ(elSystem::PreviousScene, 0);
   EXPECT_EQ(elDraw::TransitionType, elDraw::TransitionRowScatter);
@@ -291,7 +299,7 @@ TEST_F(BossTest, DeathStepOverTheMusicBandKeepsTheMusic) {
   Scene3Boss.BossHitPoints = -5.0f;
   Scene3Boss.DeathTimer = 50.0f;
   elSystem::FrameStep = 1.0f;
-  Scene3BossOps.Death();
+  EXPECT_FALSE(Scene3BossOps.Death());
   EXPECT_EQ(Scene3Boss.DeathTimer, 60.0f);
   EXPECT_EQ(elMusic::MusicOpenFlag, 1);
   elMusic::Stop();
