@@ -8,8 +8,8 @@
 #include "engine/random.h"
 #include "engine/screen.h"
 #include "game/assets.h"
+#include "game/options.h"
 #include "game/reset.h"
-#include "game/scenes.h"
 #include "game/stage.h"
 
 using namespace assets;

@@ -10,7 +10,7 @@
 #include "game/lock_shot.h"
 #include "game/lock_sight.h"
 #include "game/missile_barrage.h"
-#include "game/scenes.h"
+#include "game/options.h"
 
 namespace lockon {
 

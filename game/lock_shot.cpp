@@ -3,7 +3,7 @@
 #include "engine/draw_hw.h"
 #include "engine/gdi.h"
 #include "engine/random.h"
-#include "game/scenes.h"
+#include "game/options.h"
 #include "game/score.h"
 #include "world/assets.h"
 #include "world/state.h"

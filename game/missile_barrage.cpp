@@ -3,7 +3,7 @@
 #include "enemies/crossing_spinner.h"
 #include "enemies/side_glider.h"
 #include "engine/draw_blend.h"
-#include "game/scenes.h"
+#include "game/options.h"
 #include "game/score.h"
 #include "world/assets.h"
 #include "world/state.h"

@@ -3,21 +3,21 @@
 #include <cstdint>
 
 #include "enemies/reset.h"
+#include "engine/machine.h"
 #include "engine/random.h"
 #include "game/backgrounds.h"
 #include "game/bomb.h"
 #include "game/boss_parade.h"
 #include "game/lock_sight.h"
 #include "game/lock_weapons.h"
+#include "game/options.h"
 #include "game/player.h"
 #include "game/powerup.h"
 #include "game/replay.h"
-#include "game/scenes.h"
 #include "game/score.h"
 #include "game/shots.h"
 #include "game/stage.h"
 #include "patterns/reset.h"
-#include "engine/machine.h"
 
 using namespace backgrounds;
 using namespace bomb;

@@ -1,18 +1,11 @@
 // The scene machine's own scenes (title, difficulty selection, ship
-// selection), the option and mode flags they set, and the scene change with a
-// screen transition.
+// selection), which set the option flags, and the scene change with a screen
+// transition.
 #pragma once
+#include "game/options.h"
 #include "world/state.h"
 
 namespace flow {
-
-// Option and mode flags.
-inline int MouseControlFlag = 0;
-inline int KeyboardControlFlag = 1;
-inline int BackgroundOffFlag = 0;
-inline int NoDeathFlag = 0;
-inline int ShipType = 0;
-inline int ReplayFlag = 0;
 
 // The ship picture the selection scenes load (0 when the load failed).
 inline int ShipPicture = 0;

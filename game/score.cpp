@@ -8,7 +8,6 @@
 #include "engine/music.h"
 #include "engine/system.h"
 #include "game/assets.h"
-#include "game/scenes.h"
 #include "game/stage.h"
 
 using namespace assets;

@@ -1,15 +1,15 @@
 // Moving the ship: the joystick, the keyboard and the mouse buttons in a live
 // game, the recorded path in a replay.
-#include "engine/machine.h"
-#include "engine/frame.h"
 #include "engine/draw_hw.h"
+#include "engine/frame.h"
 #include "engine/input.h"
 #include "engine/joystick.h"
+#include "engine/machine.h"
 #include "game/backgrounds.h"
 #include "game/lock_sight.h"
+#include "game/options.h"
 #include "game/player.h"
 #include "game/replay.h"
-#include "game/scenes.h"
 #include "game/score.h"
 #include "game/shots.h"
 

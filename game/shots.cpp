@@ -1,14 +1,14 @@
 // The main shot sets, their cadence and drawing, and the special volley.
 #include "game/shots.h"
 
+#include "engine/draw_blend.h"
 #include "engine/frame.h"
 #include "engine/sound.h"
 #include "game/assets.h"
-#include "world/state.h"
-#include "engine/draw_blend.h"
+#include "game/options.h"
 #include "game/player.h"
 #include "game/powerup.h"
-#include "game/scenes.h"
+#include "world/state.h"
 
 using namespace assets;
 using namespace bomb;

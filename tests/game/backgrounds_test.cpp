@@ -10,8 +10,8 @@
 #include "flow_fixture.h"
 #include "game/assets.h"
 #include "game/backgrounds.h"
+#include "game/options.h"
 #include "game/reset.h"
-#include "game/scenes.h"
 #include "game/stage.h"
 
 using namespace assets;

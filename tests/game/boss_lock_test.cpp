@@ -12,7 +12,7 @@
 #include "game/lock_shot.h"
 #include "game/lock_sight.h"
 #include "game/missile_barrage.h"
-#include "game/scenes.h"
+#include "game/options.h"
 #include "game/score.h"
 #include "support/enemy_fixture.h"
 

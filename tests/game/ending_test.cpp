@@ -4,14 +4,13 @@
 
 #include <cstdint>
 
+#include "engine/frame.h"
 #include "engine/input.h"
 #include "engine/present.h"
 #include "engine/system.h"
-#include "engine/frame.h"
 #include "game/assets.h"
-#include "game/reset.h"
 #include "game/player.h"
-#include "game/scenes.h"
+#include "game/reset.h"
 #include "game/score.h"
 #include "game/shots.h"
 #include "game/stage.h"

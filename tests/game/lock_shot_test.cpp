@@ -12,7 +12,7 @@
 #include "enemies/spinning_lock_target.h"
 #include "game/lock_marking.h"
 #include "game/lock_sight.h"
-#include "game/scenes.h"
+#include "game/options.h"
 #include "game/score.h"
 #include "support/enemy_fixture.h"
 

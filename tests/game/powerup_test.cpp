@@ -5,7 +5,6 @@
 #include "engine/frame.h"
 #include "game/player.h"
 #include "game/powerup.h"
-#include "game/scenes.h"
 #include "game/score.h"
 #include "game/shot_collision.h"
 #include "game/shots.h"

@@ -11,7 +11,6 @@
 #include "engine/system.h"
 #include "flow_fixture.h"
 #include "game/assets.h"
-#include "game/scenes.h"
 #include "game/score.h"
 #include "game/stage.h"
 #include "platform/clock.h"

@@ -6,9 +6,9 @@
 
 #include "engine/input.h"
 #include "engine/joystick.h"
+#include "game/options.h"
 #include "game/player.h"
 #include "game/replay.h"
-#include "game/scenes.h"
 #include "game/score.h"
 #include "game/shots.h"
 #include "platform/joystick.h"

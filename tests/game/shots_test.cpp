@@ -7,14 +7,14 @@
 #include "engine/draw_hw.h"
 #include "engine/frame.h"
 #include "game/assets.h"
-#include "world/state.h"
+#include "game/options.h"
 #include "game/player.h"
 #include "game/powerup.h"
-#include "game/scenes.h"
 #include "game/shot_collision.h"
 #include "game/shots.h"
 #include "platform/keys.h"
 #include "player_fixture.h"
+#include "world/state.h"
 
 using namespace assets;
 using namespace bomb;
