@@ -111,8 +111,9 @@ const Target kTargets[] = {
     LockTarget(Craft<SpinningLockTarget02>()),
     LockTarget(Craft<SpinningLockTarget03>()),
     LockTarget(Craft<SpinningLockTarget04>()),
-    // Row 35's x boxes for sets A and B run backwards: only the special
-    // shots can hit it.
+    // The first large craft's x boxes for sets A and B run backwards (their
+    // left edge past their right), so those sets never hit it: only the
+    // special shots can.
     CraftRow(Craft<LargeCraft01>(), -30, Y60, {60, 20}, 100, {60, 20}, 50, {40, 80}, 50),
     CraftRow(Craft<LargeCraft02>(), -30, Y60, {60, 120}, 100, {60, 120}, 50, {40, 180}, 50, 5),
     CraftRow(Craft<LargeCraft03>(), -30, Y60, {60, 80}, 100, {60, 80}, 50, {40, 140}, 50, 5),

@@ -15,7 +15,7 @@ struct Rect {
   int left = 0, top = 0, right = 0, bottom = 0;
 };
 
-// Message-box flags of the original API that the engine passes through.
+// Message-box flags that the engine passes through.
 constexpr unsigned MB_OK = 0x0;
 constexpr unsigned MB_YESNO = 0x4;
 constexpr unsigned MB_ICONQUESTION = 0x20;

@@ -49,8 +49,8 @@ bool TakeQueued(Message& out) {
     g_queue.pop_front();
     return true;
   }
-  // As on the original system, the quit message comes after everything that
-  // was posted before it.
+  // The quit message comes after everything that was posted before it, so
+  // that nothing posted before the quit is lost.
   if (g_quit_posted) {
     g_quit_posted = false;
     out = Message{0, Msg::Quit, static_cast<WParam>(g_quit_code), 0};

@@ -1,5 +1,5 @@
-// Pen-and-brush drawing on a 16-bit pixel buffer, with the rules of the
-// drawing API the engine was written against: colours are 0x00BBGGRR, a
+// Pen-and-brush drawing on a 16-bit pixel buffer, with the rules the engine's
+// drawing relies on: colours are 0x00BBGGRR, a
 // one-pixel line leaves out its end point, wider pens are round, polygons fill
 // even-odd with right and bottom edges left out. Everything is clipped to the
 // buffer and to nothing else.

@@ -9,7 +9,8 @@ namespace platform {
 // Creates the one window; returns its handle (1) or 0.
 WindowHandle CreateWindow(const std::string& title, int width, int height, bool fullscreen);
 void ShowWindow(WindowHandle window);
-// Destroys the window and sends it Destroy, as the original system does.
+// Destroys the window; its window procedure receives Destroy before this
+// returns, so that closing by code and by the user end alike.
 void DestroyWindow(WindowHandle window);
 bool IsWindow(WindowHandle window);
 // Asks the window to come to the front.

@@ -27,7 +27,9 @@ float AimHeading(float gunX, float gunY, float aimOffset, double turn, float& dx
   dx = player::PlayerPosition.X + aimOffset - gunX;
   dy = player::PlayerPosition.Y + aimOffset - gunY;
   float heading = dx == 0.0f ? static_cast<float>(Pi / 2) : std::atan(dy / dx);
-  // Each addition is stored back into the float heading, as the game does.
+  // Each addition is rounded to float before the next one: the half turn
+  // below is added to the rounded heading, which settles the last bit of
+  // every aimed heading.
   heading = static_cast<float>(heading + turn);
   if ((dx <= 0.0f && dy <= 0.0f) || (dx < 0.0f && dy > 0.0f)) heading = static_cast<float>(heading + Pi);
   return heading;

@@ -61,7 +61,8 @@ void TestPlayer(float x, float y, const PlayerHitWindow& box);
 // The bomb rule: while the bomb runs, the bullet families free their bullets.
 bool BombClears();
 
-// Aiming constants, computed in double precision as the game does.
+// Aiming constants in double precision: headings are worked out in double
+// and rounded to float only where they are stored.
 constexpr double Pi = 3.141592653589793;
 constexpr double TwoPiOver30 = (Pi + Pi) / 30;
 constexpr double TwoPiOver12 = (Pi + Pi) / 12;
