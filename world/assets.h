@@ -5,171 +5,179 @@
 
 namespace assets {
 
-// Picture variables in load order, with the id each load receives when every
-// load before it took one entry.
-inline int PicZbak1b = 0;  // 4 ZBAK1B
-inline int PicZbak2b = 0;  // 5 ZBAK2B
-inline int PicZbak3b = 0;  // 6 ZBAK3B
-inline int PicZbak4b = 0;  // 7 ZBAK4B
-inline int PicZbak5b = 0;  // 8 ZBAK5B
-inline int PicZbak6b = 0;  // 9 ZBAK6B
-inline int PicBbak1b = 0;  // 10 BBAK1B
-inline int PicGfbak1 = 0;  // 11 GFBAK1
-inline int PicFbom1 = 0;  // 12 FBOM1
-inline int PicMymy = 0;  // 13 MYMY
-inline int PicMygoodn = 0;  // 14 MYGOODN
-inline int PicSuji09 = 0;  // 15 SUJI09
-inline int PicHahen = 0;  // 16 HAHEN
-inline int PicSflh1 = 0;  // 17 SFLH1
-inline int PicSflh2 = 0;  // 18 SFLH2
-inline int PicSflh3 = 0;  // 19 SFLH3
-inline int PicSflh4 = 0;  // 20 SFLH4
-inline int PicSflh5 = 0;  // 21 SFLH5
-inline int PicSflh11 = 0;  // 22 SFLH11
-inline int PicSflh22 = 0;  // 23 SFLH22
-inline int PicSflh33 = 0;  // 24 SFLH33
-inline int PicFlhst = 0;  // 25 FLHST
-inline int PicFlhst11 = 0;  // 26 FLHST11
-inline int PicFlhst2 = 0;  // 27 FLHST2
-inline int PicFlhst22 = 0;  // 28 FLHST22
-inline int PicFlhst3 = 0;  // 29 FLHST3
-inline int PicFlhst33 = 0;  // 30 FLHST33
-inline int PicFlw1_3 = 0;  // 31 FLW1_3
-inline int PicFlw2_1 = 0;  // 32 FLW2_1
-inline int PicFlw3_2 = 0;  // 33 FLW3_2
-inline int PicFlw11 = 0;  // 34 FLW11
-inline int PicFlw22 = 0;  // 35 FLW22
-inline int PicFlw33 = 0;  // 36 FLW33
-inline int PicQor1 = 0;  // 37 QOR1
-inline int PicQor2 = 0;  // 38 QOR2
-inline int PicQor11 = 0;  // 39 QOR11
-inline int PicQor22 = 0;  // 40 QOR22
-inline int PicQor3 = 0;  // 41 QOR3
-inline int PicQor4 = 0;  // 42 QOR4
-inline int PicQor5 = 0;  // 43 QOR5
-inline int PicQor6 = 0;  // 44 QOR6
-inline int PicQor7 = 0;  // 45 QOR7
-inline int PicQor8 = 0;  // 46 QOR8
-inline int PicQor10 = 0;  // 47 QOR10
-inline int PicSpower1 = 0;  // 48 SPOWER1
-inline int PicFbak1 = 0;  // 49 FBAK1
-inline int PicSzak1 = 0;  // 50 SZAK1
-inline int PicSzak3 = 0;  // 51 SZAK3
-inline int PicSzak4 = 0;  // 52 SZAK4
-inline int PicSzak2 = 0;  // 53 SZAK2
-inline int PicSzak5 = 0;  // 54 SZAK5
-inline int PicSzak6 = 0;  // 55 SZAK6
-inline int PicSzak7 = 0;  // 56 SZAK7
-inline int PicSzak8 = 0;  // 57 SZAK8
-inline int PicSzak9 = 0;  // 58 SZAK9
-inline int PicSzak10 = 0;  // 59 SZAK10
-inline int PicSzak12 = 0;  // 60 SZAK12
-inline int PicSzak13 = 0;  // 61 SZAK13
-inline int PicSzak14 = 0;  // 62 SZAK14
-inline int PicSzak15 = 0;  // 63 SZAK15
-inline int PicSzak16 = 0;  // 64 SZAK16
-inline int PicSzak21 = 0;  // 65 SZAK21
-inline int PicSzak22 = 0;  // 66 SZAK22
-inline int PicSzak23 = 0;  // 67 SZAK23
-inline int PicSzak24 = 0;  // 68 SZAK24
-inline int PicSzak30 = 0;  // 69 SZAK30
-inline int PicSzak31 = 0;  // 70 SZAK31
-inline int PicSzak32 = 0;  // 71 SZAK32
-inline int PicSzak33 = 0;  // 72 SZAK33
-inline int PicSzak40 = 0;  // 73 SZAK40
-inline int PicSzak41 = 0;  // 74 SZAK41
-inline int PicSzak50 = 0;  // 75 SZAK50
-inline int PicSzak51 = 0;  // 76 SZAK51
-inline int PicSzak52 = 0;  // 77 SZAK52
-inline int PicSzak53 = 0;  // 78 SZAK53
-inline int PicSzak54 = 0;  // 79 SZAK54
-inline int PicSzak55 = 0;  // 80 SZAK55
-inline int PicSzak60 = 0;  // 81 SZAK60
-inline int PicVal11 = 0;  // 82 VAL11
-inline int PicVal12 = 0;  // 83 VAL12
-inline int PicVal13 = 0;  // 84 VAL13
-inline int PicVal1 = 0;  // 85 VAL1
-inline int PicVal2 = 0;  // 86 VAL2
-inline int PicVal3 = 0;  // 87 VAL3
-inline int PicRpanel3r = 0;  // 88 RPANEL3R
-inline int PicRpanel2r = 0;  // 89 RPANEL2R
-inline int PicFlz01_l = 0;  // 90 FLZ01_l
-inline int PicRock1 = 0;  // 91 ROCK1
-inline int PicBoss11 = 0;  // 92 BOSS11
-inline int PicBoss31 = 0;  // 93 BOSS31
-inline int PicBoss41 = 0;  // 94 BOSS41
-inline int PicBoss51 = 0;  // 95 BOSS51
-inline int PicBoss61 = 0;  // 96 BOSS61
-inline int PicBoss71 = 0;  // 97 BOSS71
-inline int PicBos111 = 0;  // 98 BOS111
-inline int PicBos511 = 0;  // 99 BOS511
-inline int PicVal16241 = 0;  // 100 VAL16241
-inline int PicVal20241 = 0;  // 101 VAL20241
-inline int PicVall20 = 0;  // 102 VALL20
-inline int PicVal201 = 0;  // 103 VAL201
-inline int PicVal401 = 0;  // 104 VAL401
-inline int PicVal402 = 0;  // 105 VAL402
-inline int PicVal402b = 0;  // 106 VAL402
-inline int PicVal404 = 0;  // 107 VAL404
-inline int PicVal405 = 0;  // 108 VAL405
-inline int PicVal40l = 0;  // 109 VAL40L
-inline int PicVal40l1 = 0;  // 110 VAL40L1
-inline int PicVal40l2 = 0;  // 111 VAL40L2
-inline int PicZal20 = 0;  // 112 ZAL20
-inline int PicVal15l = 0;  // 113 VAL15L
-inline int PicVal151l = 0;  // 114 VAL151L
-inline int PicVal30l = 0;  // 115 VAL30L
-inline int PicVal20 = 0;  // 116 VAL20
-inline int PicValarm11 = 0;  // 117 VALARM11
-inline int PicValarm12 = 0;  // 118 VALARM12
-inline int PicValarm31 = 0;  // 119 VALARM31
-inline int PicValarm32 = 0;  // 120 VALARM32
-inline int PicValarm33 = 0;  // 121 VALARM33
-inline int PicValarm34 = 0;  // 122 VALARM34
-inline int PicValarm51 = 0;  // 123 VALARM51
-inline int PicValarm70 = 0;  // 124 VALARM70
-inline int PicValarm7 = 0;  // 125 VALARM7
-inline int PicValarm71 = 0;  // 126 VALARM71
-inline int PicValarm72 = 0;  // 127 VALARM72
-inline int PicValarm73 = 0;  // 128 VALARM73
-inline int PicValarm74 = 0;  // 129 VALARM74
-inline int PicValarm75 = 0;  // 130 VALARM75
-inline int PicVal20w = 0;  // 131 VAL20w
-inline int PicVal21w = 0;  // 132 VAL21w
-inline int PicVal30w = 0;  // 133 VAL30w
-inline int PicVall301 = 0;  // 134 VALL301
-inline int PicVall3011 = 0;  // 135 VALL3011
-inline int PicVall3013 = 0;  // 136 VALL3013
-inline int PicVall3014 = 0;  // 137 VALL3014
-inline int PicVall3015 = 0;  // 138 VALL3015
-inline int PicVall3016 = 0;  // 139 VALL3016
-inline int PicVal3015a = 0;  // 140 VAL3015A
-inline int PicVal3016a = 0;  // 141 VAL3016A
-inline int PicVall3017 = 0;  // 142 VALL3017
-inline int PicVall3018 = 0;  // 143 VALL3018
-inline int PicVal3017a = 0;  // 144 VAL3017A
-inline int PicVal3018a = 0;  // 145 VAL3018A
-inline int PicVall302 = 0;  // 146 VALL302
-inline int PicVall3019 = 0;  // 147 VALL3019
-inline int PicVall3020 = 0;  // 148 VALL3020
-inline int PicMeso1 = 0;  // 149 MESO1
-inline int PicZfire1 = 0;  // 150 ZFIRE1
-inline int PicZfire2 = 0;  // 151 ZFIRE2
-inline int PicBback1s = 0;  // 152 BBACK1S
-inline int PicBback2s = 0;  // 153 BBACK2S
-inline int PicBback3s = 0;  // 154 BBACK3S
-inline int PicBback6s = 0;  // 155 BBACK6S
-inline int PicBback8s = 0;  // 156 BBACK8S
-inline int PicTitlec = 0;  // 157 TITLEC
-inline int PicQktscg1 = 0;  // 158 QKTSCG1
-inline int PicQktscg2 = 0;  // 159 QKTSCG2
-inline int PicQktscg3 = 0;  // 160 QKTSCG3
-inline int PicQktscg4 = 0;  // 161 QKTSCG4
-inline int PicQktscg5 = 0;  // 162 QKTSCG5
-inline int PicQktscg6 = 0;  // 163 QKTSCG6
-inline int PicLevel0 = 0;  // 164 LEVEL0
-inline int PicLevel1 = 0;  // 165 LEVEL1
-inline int PicContinu1 = 0;  // 166 CONTINU1
+// Every picture in load order: its variable and its file under IMAGE/ (a
+// .BMP). The order fixes each picture's draw-object id, 4 for the first: a
+// failed load still takes its entry, so the pictures after it keep theirs.
+// The loader in game/ walks this same list.
+#define QUORVANE_PICTURES(X) \
+  X(PicZbak1b, "ZBAK1B")     \
+  X(PicZbak2b, "ZBAK2B")     \
+  X(PicZbak3b, "ZBAK3B")     \
+  X(PicZbak4b, "ZBAK4B")     \
+  X(PicZbak5b, "ZBAK5B")     \
+  X(PicZbak6b, "ZBAK6B")     \
+  X(PicBbak1b, "BBAK1B")     \
+  X(PicGfbak1, "GFBAK1")     \
+  X(PicFbom1, "FBOM1")       \
+  X(PicMymy, "MYMY")         \
+  X(PicMygoodn, "MYGOODN")   \
+  X(PicSuji09, "SUJI09")     \
+  X(PicHahen, "HAHEN")       \
+  X(PicSflh1, "SFLH1")       \
+  X(PicSflh2, "SFLH2")       \
+  X(PicSflh3, "SFLH3")       \
+  X(PicSflh4, "SFLH4")       \
+  X(PicSflh5, "SFLH5")       \
+  X(PicSflh11, "SFLH11")     \
+  X(PicSflh22, "SFLH22")     \
+  X(PicSflh33, "SFLH33")     \
+  X(PicFlhst, "FLHST")       \
+  X(PicFlhst11, "FLHST11")   \
+  X(PicFlhst2, "FLHST2")     \
+  X(PicFlhst22, "FLHST22")   \
+  X(PicFlhst3, "FLHST3")     \
+  X(PicFlhst33, "FLHST33")   \
+  X(PicFlw1_3, "FLW1_3")     \
+  X(PicFlw2_1, "FLW2_1")     \
+  X(PicFlw3_2, "FLW3_2")     \
+  X(PicFlw11, "FLW11")       \
+  X(PicFlw22, "FLW22")       \
+  X(PicFlw33, "FLW33")       \
+  X(PicQor1, "QOR1")         \
+  X(PicQor2, "QOR2")         \
+  X(PicQor11, "QOR11")       \
+  X(PicQor22, "QOR22")       \
+  X(PicQor3, "QOR3")         \
+  X(PicQor4, "QOR4")         \
+  X(PicQor5, "QOR5")         \
+  X(PicQor6, "QOR6")         \
+  X(PicQor7, "QOR7")         \
+  X(PicQor8, "QOR8")         \
+  X(PicQor10, "QOR10")       \
+  X(PicSpower1, "SPOWER1")   \
+  X(PicFbak1, "FBAK1")       \
+  X(PicSzak1, "SZAK1")       \
+  X(PicSzak3, "SZAK3")       \
+  X(PicSzak4, "SZAK4")       \
+  X(PicSzak2, "SZAK2")       \
+  X(PicSzak5, "SZAK5")       \
+  X(PicSzak6, "SZAK6")       \
+  X(PicSzak7, "SZAK7")       \
+  X(PicSzak8, "SZAK8")       \
+  X(PicSzak9, "SZAK9")       \
+  X(PicSzak10, "SZAK10")     \
+  X(PicSzak12, "SZAK12")     \
+  X(PicSzak13, "SZAK13")     \
+  X(PicSzak14, "SZAK14")     \
+  X(PicSzak15, "SZAK15")     \
+  X(PicSzak16, "SZAK16")     \
+  X(PicSzak21, "SZAK21")     \
+  X(PicSzak22, "SZAK22")     \
+  X(PicSzak23, "SZAK23")     \
+  X(PicSzak24, "SZAK24")     \
+  X(PicSzak30, "SZAK30")     \
+  X(PicSzak31, "SZAK31")     \
+  X(PicSzak32, "SZAK32")     \
+  X(PicSzak33, "SZAK33")     \
+  X(PicSzak40, "SZAK40")     \
+  X(PicSzak41, "SZAK41")     \
+  X(PicSzak50, "SZAK50")     \
+  X(PicSzak51, "SZAK51")     \
+  X(PicSzak52, "SZAK52")     \
+  X(PicSzak53, "SZAK53")     \
+  X(PicSzak54, "SZAK54")     \
+  X(PicSzak55, "SZAK55")     \
+  X(PicSzak60, "SZAK60")     \
+  X(PicVal11, "VAL11")       \
+  X(PicVal12, "VAL12")       \
+  X(PicVal13, "VAL13")       \
+  X(PicVal1, "VAL1")         \
+  X(PicVal2, "VAL2")         \
+  X(PicVal3, "VAL3")         \
+  X(PicRpanel3r, "RPANEL3R") \
+  X(PicRpanel2r, "RPANEL2R") \
+  X(PicFlz01_l, "FLZ01_l")   \
+  X(PicRock1, "ROCK1")       \
+  X(PicBoss11, "BOSS11")     \
+  X(PicBoss31, "BOSS31")     \
+  X(PicBoss41, "BOSS41")     \
+  X(PicBoss51, "BOSS51")     \
+  X(PicBoss61, "BOSS61")     \
+  X(PicBoss71, "BOSS71")     \
+  X(PicBos111, "BOS111")     \
+  X(PicBos511, "BOS511")     \
+  X(PicVal16241, "VAL16241") \
+  X(PicVal20241, "VAL20241") \
+  X(PicVall20, "VALL20")     \
+  X(PicVal201, "VAL201")     \
+  X(PicVal401, "VAL401")     \
+  X(PicVal402, "VAL402")     \
+  X(PicVal402b, "VAL402")    \
+  X(PicVal404, "VAL404")     \
+  X(PicVal405, "VAL405")     \
+  X(PicVal40l, "VAL40L")     \
+  X(PicVal40l1, "VAL40L1")   \
+  X(PicVal40l2, "VAL40L2")   \
+  X(PicZal20, "ZAL20")       \
+  X(PicVal15l, "VAL15L")     \
+  X(PicVal151l, "VAL151L")   \
+  X(PicVal30l, "VAL30L")     \
+  X(PicVal20, "VAL20")       \
+  X(PicValarm11, "VALARM11") \
+  X(PicValarm12, "VALARM12") \
+  X(PicValarm31, "VALARM31") \
+  X(PicValarm32, "VALARM32") \
+  X(PicValarm33, "VALARM33") \
+  X(PicValarm34, "VALARM34") \
+  X(PicValarm51, "VALARM51") \
+  X(PicValarm70, "VALARM70") \
+  X(PicValarm7, "VALARM7")   \
+  X(PicValarm71, "VALARM71") \
+  X(PicValarm72, "VALARM72") \
+  X(PicValarm73, "VALARM73") \
+  X(PicValarm74, "VALARM74") \
+  X(PicValarm75, "VALARM75") \
+  X(PicVal20w, "VAL20w")     \
+  X(PicVal21w, "VAL21w")     \
+  X(PicVal30w, "VAL30w")     \
+  X(PicVall301, "VALL301")   \
+  X(PicVall3011, "VALL3011") \
+  X(PicVall3013, "VALL3013") \
+  X(PicVall3014, "VALL3014") \
+  X(PicVall3015, "VALL3015") \
+  X(PicVall3016, "VALL3016") \
+  X(PicVal3015a, "VAL3015A") \
+  X(PicVal3016a, "VAL3016A") \
+  X(PicVall3017, "VALL3017") \
+  X(PicVall3018, "VALL3018") \
+  X(PicVal3017a, "VAL3017A") \
+  X(PicVal3018a, "VAL3018A") \
+  X(PicVall302, "VALL302")   \
+  X(PicVall3019, "VALL3019") \
+  X(PicVall3020, "VALL3020") \
+  X(PicMeso1, "MESO1")       \
+  X(PicZfire1, "ZFIRE1")     \
+  X(PicZfire2, "ZFIRE2")     \
+  X(PicBback1s, "BBACK1S")   \
+  X(PicBback2s, "BBACK2S")   \
+  X(PicBback3s, "BBACK3S")   \
+  X(PicBback6s, "BBACK6S")   \
+  X(PicBback8s, "BBACK8S")   \
+  X(PicTitlec, "TITLEC")     \
+  X(PicQktscg1, "QKTSCG1")   \
+  X(PicQktscg2, "QKTSCG2")   \
+  X(PicQktscg3, "QKTSCG3")   \
+  X(PicQktscg4, "QKTSCG4")   \
+  X(PicQktscg5, "QKTSCG5")   \
+  X(PicQktscg6, "QKTSCG6")   \
+  X(PicLevel0, "LEVEL0")     \
+  X(PicLevel1, "LEVEL1")     \
+  X(PicContinu1, "CONTINU1")
+
+#define QUORVANE_PICTURE_VARIABLE(variable, file) inline int variable = 0;
+QUORVANE_PICTURES(QUORVANE_PICTURE_VARIABLE)
+#undef QUORVANE_PICTURE_VARIABLE
+
 // The two sound objects; every sound of the game is one of them.
 inline int SndShot = 0;
 inline int SndBom = 0;
