@@ -69,7 +69,9 @@ Scene& TheScene() {
 
 // Where the i-th draw of a run lands: spread over the play field, or half
 // across its left edge.
-int PositionX(int i, int side, bool cut) { return cut ? ClipLeft - side / 2 : ClipLeft + (i * 37) % (ClipRight - ClipLeft - side); }
+int PositionX(int i, int side, bool cut) {
+  return cut ? ClipLeft - side / 2 : ClipLeft + (i * 37) % (ClipRight - ClipLeft - side);
+}
 int PositionY(int i, int side) { return (i * 53) % (600 - side); }
 
 int64_t VisiblePixels(int side, bool cut) { return int64_t{side} * (cut ? side - side / 2 : side); }

@@ -66,7 +66,9 @@ void Run(benchmark::State& state, int64_t pixels, Effect effect) {
 
 constexpr int64_t FullScreen = int64_t{Width} * Height;
 
-void BlurUp(benchmark::State& st) { Run(st, FullScreen, [](Setup&) { return elDraw::BlurUp(0, 0, Width, Height - 1); }); }
+void BlurUp(benchmark::State& st) {
+  Run(st, FullScreen, [](Setup&) { return elDraw::BlurUp(0, 0, Width, Height - 1); });
+}
 void BlurUpRGB(benchmark::State& st) {
   Run(st, FullScreen, [](Setup&) { return elDraw::BlurUpRGB(0, 1, 1, 0, 0, Width, Height - 1); });
 }

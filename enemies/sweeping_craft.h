@@ -89,11 +89,17 @@ inline constexpr std::array<SweepingCraftRow, 6> SweepingCraftRows{{
      sweeping_craft::Only(ClusterDropShot06), BlastRing(sweeping_craft::BlastsWide)},
 }};
 
-inline constexpr SweepingCraftInstance SweepingCraft01 = sweeping_craft::Instance(SweepingCraftRows[0], SweepingCraft01Record);
-inline constexpr SweepingCraftInstance SweepingCraft02 = sweeping_craft::Instance(SweepingCraftRows[1], SweepingCraft02Record);
-inline constexpr SweepingCraftInstance SweepingCraft03 = sweeping_craft::Instance(SweepingCraftRows[2], SweepingCraft03Record);
-inline constexpr SweepingCraftInstance SweepingCraft04 = sweeping_craft::Instance(SweepingCraftRows[3], SweepingCraft04Record);
-inline constexpr SweepingCraftInstance SweepingCraft05 = sweeping_craft::Instance(SweepingCraftRows[4], SweepingCraft05Record);
-inline constexpr SweepingCraftInstance SweepingCraft06 = sweeping_craft::Instance(SweepingCraftRows[5], SweepingCraft06Record);
+inline constexpr SweepingCraftInstance SweepingCraft01 =
+    sweeping_craft::Instance(SweepingCraftRows[0], SweepingCraft01Record);
+inline constexpr SweepingCraftInstance SweepingCraft02 =
+    sweeping_craft::Instance(SweepingCraftRows[1], SweepingCraft02Record);
+inline constexpr SweepingCraftInstance SweepingCraft03 =
+    sweeping_craft::Instance(SweepingCraftRows[2], SweepingCraft03Record);
+inline constexpr SweepingCraftInstance SweepingCraft04 =
+    sweeping_craft::Instance(SweepingCraftRows[3], SweepingCraft04Record);
+inline constexpr SweepingCraftInstance SweepingCraft05 =
+    sweeping_craft::Instance(SweepingCraftRows[4], SweepingCraft05Record);
+inline constexpr SweepingCraftInstance SweepingCraft06 =
+    sweeping_craft::Instance(SweepingCraftRows[5], SweepingCraft06Record);
 
 }  // namespace enemies

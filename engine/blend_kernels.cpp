@@ -56,10 +56,12 @@ KERNEL_INLINE uint32_t Greater(uint32_t a, uint32_t b) { return a > b ? 0xFFFFFF
 
 // The smaller of two small channel values (one instruction on vectors).
 KERNEL_INLINE Pixels16 Min(Pixels16 a, Pixels16 b) {
-  return reinterpret_cast<Pixels16>(reinterpret_cast<Signed16>(a) < reinterpret_cast<Signed16>(b) ? reinterpret_cast<Signed16>(a) : reinterpret_cast<Signed16>(b));
+  const Signed16 sa = reinterpret_cast<Signed16>(a), sb = reinterpret_cast<Signed16>(b);
+  return reinterpret_cast<Pixels16>(sa < sb ? sa : sb);
 }
 KERNEL_INLINE Pixels8 Min(Pixels8 a, Pixels8 b) {
-  return reinterpret_cast<Pixels8>(reinterpret_cast<Signed8>(a) < reinterpret_cast<Signed8>(b) ? reinterpret_cast<Signed8>(a) : reinterpret_cast<Signed8>(b));
+  const Signed8 sa = reinterpret_cast<Signed8>(a), sb = reinterpret_cast<Signed8>(b);
+  return reinterpret_cast<Pixels8>(sa < sb ? sa : sb);
 }
 KERNEL_INLINE uint32_t Min(uint32_t a, uint32_t b) { return a < b ? a : b; }
 

@@ -304,9 +304,8 @@ void DrawVerticalWave(int x, int y, int direction, float speed, int obj, int sx1
   if (h < 2) return;  // the wave divides by h - 1
   i64 next = 0;
   for (i64 i = 0; i < h; ++i) {
-    const double wave = static_cast<double>(h / 2) *
-                            std::sin(2 * Pi * (static_cast<double>(i) + VerticalWavePhase) / static_cast<double>(h - 1)) +
-                        static_cast<double>(h / 2);
+    const double angle = 2 * Pi * (static_cast<double>(i) + VerticalWavePhase) / static_cast<double>(h - 1);
+    const double wave = static_cast<double>(h / 2) * std::sin(angle) + static_cast<double>(h / 2);
     const i64 e = Whole(wave);
     for (i64 row = next; row <= e; ++row)
       CopyTo(BackBuffer.get(), c.x, c.y + row, obj, c.sx1, c.sy1 + i, c.sx2, c.sy1 + i + 1, false);

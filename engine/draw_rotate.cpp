@@ -164,8 +164,8 @@ void NarrowColumns(i64 a, i64 k, i64 lo, i64 hi, i64& first, i64& last) {
 // into the picture; the source pixel of the quotients (qu, qv) is
 // base[origin + qu + qv * pitch].
 template <bool kNatural>
-void TurnRun(const uint16_t* base, ptrdiff_t origin, ptrdiff_t pitch, uint16_t* out, i64 first, i64 last, int32_t u, int32_t v,
-             int32_t cs, int32_t sn) {
+void TurnRun(const uint16_t* base, ptrdiff_t origin, ptrdiff_t pitch, uint16_t* out, i64 first, i64 last,
+             int32_t u, int32_t v, int32_t cs, int32_t sn) {
   for (i64 c = first; c <= last; ++c, u += cs, v += sn) {
     ptrdiff_t qu, qv;
     if constexpr (kNatural) {

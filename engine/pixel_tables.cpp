@@ -91,7 +91,8 @@ void BuildBlendTables() {
   for (int c = 0; c < ChannelCount; ++c) {
     const int ts = PixelFormat[c].table_shift;
     for (int a = 0; a < Levels; ++a)
-      for (int bb = 0; bb < Levels; ++bb) SubtractTable[c][a][bb] = static_cast<uint16_t>((a - bb > 0 ? a - bb : 0) << ts);
+      for (int bb = 0; bb < Levels; ++bb)
+        SubtractTable[c][a][bb] = static_cast<uint16_t>((a - bb > 0 ? a - bb : 0) << ts);
   }
   for (int sum = 0; sum < GreySums; ++sum) GreyTable[sum] = static_cast<uint16_t>(sum / 3);
   for (int i = 0; i < RandomEntries; ++i) RandomTable[i] = static_cast<uint8_t>(elRandom::Next() % 3);

@@ -114,7 +114,8 @@ int Screen(int width, int height, int memtype) {
 
   for (int i = 0; i < 4; ++i) {
     DrawObject& entry = DrawObjectTable[i];
-    entry.Surface = DirectDrawObject->CreateSurface(width, height, i < 2 ? sprite_memory : platform::SurfaceMemory::System);
+    const platform::SurfaceMemory memory = i < 2 ? sprite_memory : platform::SurfaceMemory::System;
+    entry.Surface = DirectDrawObject->CreateSurface(width, height, memory);
     if (!entry.Surface) return ScreenError(Sprites[i].failure);
     ApplyColorKey(entry.Surface.get(), 0);
     SetName(entry, Sprites[i].name);

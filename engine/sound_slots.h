@@ -26,7 +26,8 @@ bool CreateMixes(int obj, const std::vector<uint8_t>& format, uint32_t bufferByt
 void ReleaseMixes(int obj);
 // The slot a reload is filling, while SoundReloading is 1.
 inline int ReloadSlot = -1;
-// While reloading the slot being reloaded; else the first free slot, or -1 after the error "オブジェクト数が多過ぎます".
+// While reloading, the slot being reloaded; else the first free slot, or -1
+// after the error "オブジェクト数が多過ぎます".
 int TakeSlot(const char* location);
 // The slot's stream record back to "not a stream".
 void ClearStream(int obj);

@@ -150,7 +150,8 @@ void DrawDeathFragments() {
   // Parked fragments lie outside the clip rectangle and draw nothing.
   for (DeathFragmentRecord& f : DeathFragment) {
     const int sx = FragmentCell * f.Column, sy = FragmentCell * f.Row;
-    elDraw::DrawAdd(static_cast<int>(f.X), static_cast<int>(f.Y), PicGfbak1, sx, sy, sx + FragmentCell, sy + FragmentCell);
+    elDraw::DrawAdd(static_cast<int>(f.X), static_cast<int>(f.Y), PicGfbak1, sx, sy, sx + FragmentCell,
+                    sy + FragmentCell);
     // Row 0 columns 0 to 7, then row 1 columns 1 to 7: 15 frames.
     const int c = ++f.AnimationCounter;
     if (c <= 7) {

@@ -59,7 +59,8 @@ void BreakParagraph(const Font& font, std::string_view paragraph, int max_width,
     size_t end = start + 1;  // a line takes at least one piece
     size_t last_word = start;
     while (end < pieces.size()) {
-      const std::string_view candidate(pieces[start].data(), pieces[end].data() + pieces[end].size() - pieces[start].data());
+      const char* from = pieces[start].data();
+      const std::string_view candidate(from, pieces[end].data() + pieces[end].size() - from);
       if (!IsSpace(pieces[end]) && font.Extent(candidate).cx > max_width) break;
       if (!IsSpace(pieces[end])) last_word = end;
       ++end;

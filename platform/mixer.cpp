@@ -471,7 +471,8 @@ long PlayBeep() {
   std::vector<uint8_t> samples(2 * Frames);
   for (int i = 0; i < Frames; ++i) {
     const double envelope = std::min({1.0, static_cast<double>(i) / Fade, static_cast<double>(Frames - 1 - i) / Fade});
-    const auto s = static_cast<int16_t>(std::lround(Level * envelope * std::sin(2.0 * std::numbers::pi * Pitch * i / Rate)));
+    const double wave = std::sin(2.0 * std::numbers::pi * Pitch * i / Rate);
+    const auto s = static_cast<int16_t>(std::lround(Level * envelope * wave));
     std::memcpy(&samples[2 * static_cast<size_t>(i)], &s, 2);
   }
   return PlaySamplesSync(PcmFormat{1, Rate, 16}, samples);

@@ -37,7 +37,8 @@ void ThinLine(PixelBuffer& b, Point a, Point e, uint16_t pixel) {
     k1 = std::min<int64_t>(k1, start + 1);
   }
   for (int64_t k = k0; k < k1; ++k) {
-    const int64_t off = static_cast<int64_t>((static_cast<__int128>(2) * k * minor + n) / (static_cast<__int128>(2) * n));
+    const __int128 two = 2;
+    const int64_t off = static_cast<int64_t>((two * k * minor + n) / (two * n));
     const int64_t major_c = start + step * k;
     const int64_t minor_c = (x_major ? a.y : a.x) + (x_major ? sy : sx) * off;
     const int64_t x = x_major ? major_c : minor_c, y = x_major ? minor_c : major_c;
@@ -176,7 +177,8 @@ void FillEvenOdd(PixelBuffer& b, const Point* p, int count, const Brush& brush, 
       const Point lo = u.y < v.y ? u : v, hi = u.y < v.y ? v : u;
       if (y < lo.y || y >= hi.y) continue;
       const __int128 den = static_cast<int64_t>(hi.y) - lo.y;
-      const __int128 num = static_cast<__int128>(lo.x) * den + static_cast<__int128>(y - lo.y) * (static_cast<int64_t>(hi.x) - lo.x);
+      const __int128 num =
+          static_cast<__int128>(lo.x) * den + static_cast<__int128>(y - lo.y) * (static_cast<int64_t>(hi.x) - lo.x);
       xs.push_back(CeilDiv(num, den));
     }
     std::sort(xs.begin(), xs.end());

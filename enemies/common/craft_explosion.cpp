@@ -15,7 +15,8 @@ namespace {
 
 void DrawLayer(const ObjectSlot& s, const BlastLayer& l, int f) {
   const bool debris = l.Sheet == BlastSheet::Debris;
-  const int picture = debris ? assets::PicZbak6b : (l.Sheet == BlastSheet::Zbak3b ? assets::PicZbak3b : assets::PicZbak2b);
+  const int sheet = l.Sheet == BlastSheet::Zbak3b ? assets::PicZbak3b : assets::PicZbak2b;
+  const int picture = debris ? assets::PicZbak6b : sheet;
   const Cell cell = debris ? Cell{40, 40} : Cell{80, 80};
   const int dx = l.X + l.Ax * f, dy = l.Y + l.Ay * f;
   switch (l.How) {

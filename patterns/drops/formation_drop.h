@@ -26,25 +26,25 @@ struct FormationDropRow {
   int Groups, GroupSize;
   // A vertical arc starts every member at StartX[0]; a horizontal arc each
   // member at its own StartX[m].
-  bool HorizontalArc;
-  float StartX[FormationMaxMembers];
-  float StartY[FormationMaxMembers];
+  bool HorizontalArc = false;
+  float StartX[FormationMaxMembers] = {};
+  float StartY[FormationMaxMembers] = {};
   VolleyTimer Timer;
   int Keys[FormationMaxGroups];
   float Fall;
-  DropSlide Slide;  // the whole group's sideways motion
+  DropSlide Slide = {};  // the whole group's sideways motion
   // Per member position, the drift added once per pass; the pass runs
   // GroupSize times per Update (Group0DriftPasses times for group 0 where
   // that is not 0), so a member moves at that multiple.
-  float Drift[FormationMaxMembers];
-  int Group0DriftPasses;
-  bool BombTest;
+  float Drift[FormationMaxMembers] = {};
+  int Group0DriftPasses = 0;
+  bool BombTest = false;
   enemies::PlayerHitWindow Box;
-  bool Additive;  // elDraw::DrawAdd, else the colour-keyed elDraw::Draw
+  bool Additive = false;  // elDraw::DrawAdd, else the colour-keyed elDraw::Draw
   const int* Picture;
   FormationDrawForm Form;
-  int Cells[FormationMaxMembers];  // member cells: the cell of each member position
-  bool MembersReversed;            // members drawn last to first
+  int Cells[FormationMaxMembers] = {};  // member cells: the cell of each member position
+  bool MembersReversed = false;    // members drawn last to first
   int DrawPasses;                  // whole passes per Draw
 
   constexpr int SlotCount() const { return Groups * GroupSize; }
@@ -64,109 +64,262 @@ struct FormationDropInstance {
 inline constexpr enemies::PlayerHitWindow FormationBox0To20{0.0f, 20.0f, 0.0f, 20.0f};
 
 inline constexpr FormationDropRow FormationDropRows[] = {
-    // boss, groups, group size, horizontal arc, start x, start y, timer, keys, fall, slide {Vx, sign},
-    // drift per pass, group-0 drift passes, bomb test, box, additive, picture, form, member cells,
-    // members reversed, draw passes
+    // A field left out is zero or false: a vertical arc, no slide, every
+    // group drifting GroupSize passes, no bomb test, keyed draws.
     // 01
-    {&bosses::Scene2Boss, 10, 3, false, {90}, {90, 113, 120}, {800, 0}, {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, 120, {0, 0}, {10, 20, 30}, 0, false, enemies::Box20, false, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene2Boss, .Groups = 10, .GroupSize = 3, .StartX = {90}, .StartY = {90, 113, 120},
+     .Timer = {800, 0}, .Keys = {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, .Fall = 120, .Drift = {10, 20, 30},
+     .Box = enemies::Box20, .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 02
-    {&bosses::Scene2Boss, 10, 3, false, {330}, {90, 113, 120}, {800, 0}, {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, 120, {0, 0}, {-10, -20, -30}, 0, false, enemies::Box20, false, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene2Boss, .Groups = 10, .GroupSize = 3, .StartX = {330}, .StartY = {90, 113, 120},
+     .Timer = {800, 0}, .Keys = {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, .Fall = 120,
+     .Drift = {-10, -20, -30}, .Box = enemies::Box20, .Picture = &assets::PicVall20,
+     .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 03
-    {&bosses::Scene2Boss, 5, 7, false, {200}, {154, 183, 194, 200, 194, 183, 154}, {140, 0}, {25, 50, 75, 100, 125}, 200, {0, 0}, {-30, -20, -10, 0, 10, 20, 30}, 0, true, enemies::Box40, true, &assets::PicVal404, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4, 5, 6}, false, 1},
+    {.Boss = &bosses::Scene2Boss, .Groups = 5, .GroupSize = 7, .StartX = {200},
+     .StartY = {154, 183, 194, 200, 194, 183, 154}, .Timer = {140, 0}, .Keys = {25, 50, 75, 100, 125}, .Fall = 200,
+     .Drift = {-30, -20, -10, 0, 10, 20, 30}, .BombTest = true, .Box = enemies::Box40, .Additive = true,
+     .Picture = &assets::PicVal404, .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4, 5, 6},
+     .DrawPasses = 1},
     // 04
-    {&bosses::Scene2Boss, 10, 5, false, {150}, {90, 113, 120, 113, 90}, {340, 0}, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, 130, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene2Boss, .Groups = 10, .GroupSize = 5, .StartX = {150}, .StartY = {90, 113, 120, 113, 90},
+     .Timer = {340, 0}, .Keys = {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, .Fall = 130,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 05
-    {&bosses::Scene2Boss, 10, 5, false, {270}, {90, 113, 120, 113, 90}, {340, 0}, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, 130, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene2Boss, .Groups = 10, .GroupSize = 5, .StartX = {270}, .StartY = {90, 113, 120, 113, 90},
+     .Timer = {340, 0}, .Keys = {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, .Fall = 130,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 06
-    {&bosses::Scene3Boss, 10, 3, false, {110}, {90, 113, 120}, {230, 0}, {20, 40, 60, 80, 100, 140, 160, 180, 200, 220}, 190, {0, 0}, {10, 35, 55}, 0, false, FormationBox0To20, false, &assets::PicVal405, FormationDrawForm::MemberCells, {4, 5, 6}, false, 30},
+    {.Boss = &bosses::Scene3Boss, .Groups = 10, .GroupSize = 3, .StartX = {110}, .StartY = {90, 113, 120},
+     .Timer = {230, 0}, .Keys = {20, 40, 60, 80, 100, 140, 160, 180, 200, 220}, .Fall = 190, .Drift = {10, 35, 55},
+     .Box = FormationBox0To20, .Picture = &assets::PicVal405, .Form = FormationDrawForm::MemberCells,
+     .Cells = {4, 5, 6}, .DrawPasses = 30},
     // 07
-    {&bosses::Scene3Boss, 10, 3, false, {350}, {90, 113, 120}, {230, 0}, {20, 40, 60, 80, 100, 140, 160, 180, 200, 220}, 190, {0, 0}, {-10, -35, -55}, 0, false, FormationBox0To20, false, &assets::PicVal405, FormationDrawForm::MemberCells, {2, 1, 0}, true, 30},
+    {.Boss = &bosses::Scene3Boss, .Groups = 10, .GroupSize = 3, .StartX = {350}, .StartY = {90, 113, 120},
+     .Timer = {230, 0}, .Keys = {20, 40, 60, 80, 100, 140, 160, 180, 200, 220}, .Fall = 190, .Drift = {-10, -35, -55},
+     .Box = FormationBox0To20, .Picture = &assets::PicVal405, .Form = FormationDrawForm::MemberCells,
+     .Cells = {2, 1, 0}, .MembersReversed = true, .DrawPasses = 30},
     // 08
-    {&bosses::Scene4Boss, 10, 5, false, {210}, {170, 193, 200, 193, 170}, {340, 0}, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, 176, {0, 0}, {-16, -8, 0, 8, 16}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene4Boss, .Groups = 10, .GroupSize = 5, .StartX = {210}, .StartY = {170, 193, 200, 193, 170},
+     .Timer = {340, 0}, .Keys = {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, .Fall = 176,
+     .Drift = {-16, -8, 0, 8, 16}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 09
-    {&bosses::Scene4Boss, 10, 5, false, {150}, {90, 113, 120, 113, 90}, {170, 0}, {10, 20, 30, 60, 70, 80, 110, 120, 130, 140}, 100, {90, 1}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene4Boss, .Groups = 10, .GroupSize = 5, .StartX = {150}, .StartY = {90, 113, 120, 113, 90},
+     .Timer = {170, 0}, .Keys = {10, 20, 30, 60, 70, 80, 110, 120, 130, 140}, .Fall = 100, .Slide = {90, 1},
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 10
-    {&bosses::Scene4Boss, 10, 5, false, {270}, {90, 113, 120, 113, 90}, {170, 0}, {10, 20, 30, 60, 70, 80, 110, 120, 130, 140}, 100, {90, -1}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene4Boss, .Groups = 10, .GroupSize = 5, .StartX = {270}, .StartY = {90, 113, 120, 113, 90},
+     .Timer = {170, 0}, .Keys = {10, 20, 30, 60, 70, 80, 110, 120, 130, 140}, .Fall = 100, .Slide = {90, -1},
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 11
-    {&bosses::Scene4Boss, 10, 5, false, {90}, {50, 73, 80, 73, 50}, {370, 0}, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, 180, {45, 1}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene4Boss, .Groups = 10, .GroupSize = 5, .StartX = {90}, .StartY = {50, 73, 80, 73, 50},
+     .Timer = {370, 0}, .Keys = {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, .Fall = 180, .Slide = {45, 1},
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 12
-    {&bosses::Scene4Boss, 10, 5, false, {330}, {50, 73, 80, 73, 50}, {370, 0}, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, 180, {45, -1}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene4Boss, .Groups = 10, .GroupSize = 5, .StartX = {330}, .StartY = {50, 73, 80, 73, 50},
+     .Timer = {370, 0}, .Keys = {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, .Fall = 180, .Slide = {45, -1},
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 13
-    {&bosses::Scene8Boss, 10, 5, false, {220}, {110, 133, 140, 133, 110}, {360, 0}, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, 230, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene8Boss, .Groups = 10, .GroupSize = 5, .StartX = {220}, .StartY = {110, 133, 140, 133, 110},
+     .Timer = {360, 0}, .Keys = {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, .Fall = 230,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated, .DrawPasses = 1},
     // 14
-    {&bosses::Scene8Boss, 10, 5, false, {170}, {90, 113, 120, 113, 90}, {350, 0}, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, 90, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene8Boss, .Groups = 10, .GroupSize = 5, .StartX = {170}, .StartY = {90, 113, 120, 113, 90},
+     .Timer = {350, 0}, .Keys = {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, .Fall = 90,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated, .DrawPasses = 1},
     // 15
-    {&bosses::Scene8Boss, 10, 5, false, {270}, {90, 113, 120, 113, 90}, {350, 0}, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, 90, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene8Boss, .Groups = 10, .GroupSize = 5, .StartX = {270}, .StartY = {90, 113, 120, 113, 90},
+     .Timer = {350, 0}, .Keys = {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, .Fall = 90,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated, .DrawPasses = 1},
     // 16
-    {&bosses::Scene8Boss, 10, 5, false, {140}, {170, 193, 200, 193, 170}, {900, 0}, {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene8Boss, .Groups = 10, .GroupSize = 5, .StartX = {140}, .StartY = {170, 193, 200, 193, 170},
+     .Timer = {900, 0}, .Keys = {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 17
-    {&bosses::Scene8Boss, 10, 5, false, {300}, {170, 193, 200, 193, 170}, {900, 0}, {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene8Boss, .Groups = 10, .GroupSize = 5, .StartX = {300}, .StartY = {170, 193, 200, 193, 170},
+     .Timer = {900, 0}, .Keys = {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 18
-    {&bosses::Scene7Boss, 10, 5, false, {220}, {110, 133, 140, 133, 110}, {330, 0}, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, 130, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene7Boss, .Groups = 10, .GroupSize = 5, .StartX = {220}, .StartY = {110, 133, 140, 133, 110},
+     .Timer = {330, 0}, .Keys = {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, .Fall = 130,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated, .DrawPasses = 1},
     // 19
-    {&bosses::Scene7Boss, 10, 5, false, {170}, {60, 83, 90, 83, 60}, {860, 0}, {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, FormationBox0To20, true, &assets::PicVal401, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene7Boss, .Groups = 10, .GroupSize = 5, .StartX = {170}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {860, 0}, .Keys = {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = FormationBox0To20, .Additive = true,
+     .Picture = &assets::PicVal401, .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 20
-    {&bosses::Scene7Boss, 10, 5, false, {250}, {60, 83, 90, 83, 60}, {860, 0}, {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, FormationBox0To20, true, &assets::PicVal401, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene7Boss, .Groups = 10, .GroupSize = 5, .StartX = {250}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {860, 0}, .Keys = {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = FormationBox0To20, .Additive = true,
+     .Picture = &assets::PicVal401, .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 21
-    {&bosses::Scene7Boss, 10, 5, false, {90}, {60, 83, 90, 83, 60}, {860, 0}, {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, FormationBox0To20, true, &assets::PicVal401, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene7Boss, .Groups = 10, .GroupSize = 5, .StartX = {90}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {860, 0}, .Keys = {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = FormationBox0To20, .Additive = true,
+     .Picture = &assets::PicVal401, .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 22
-    {&bosses::Scene7Boss, 10, 5, false, {330}, {60, 83, 90, 83, 60}, {860, 0}, {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, FormationBox0To20, true, &assets::PicVal401, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene7Boss, .Groups = 10, .GroupSize = 5, .StartX = {330}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {860, 0}, .Keys = {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = FormationBox0To20, .Additive = true,
+     .Picture = &assets::PicVal401, .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 23
-    {&bosses::Scene7Boss, 10, 5, true, {76, 98, 120, 142, 164}, {50, 73, 80, 73, 50}, {150, 0}, {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 180, {0, 0}, {-40, 0, 0, 0, 40}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene7Boss, .Groups = 10, .GroupSize = 5, .HorizontalArc = true,
+     .StartX = {76, 98, 120, 142, 164}, .StartY = {50, 73, 80, 73, 50}, .Timer = {150, 0},
+     .Keys = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, .Fall = 180, .Drift = {-40, 0, 0, 0, 40}, .BombTest = true,
+     .Box = enemies::Box20, .Additive = true, .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated,
+     .DrawPasses = 1},
     // 24
-    {&bosses::Scene7Boss, 10, 5, true, {276, 298, 320, 342, 364}, {50, 73, 80, 73, 50}, {150, 0}, {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 180, {0, 0}, {-20, 0, 0, 0, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene7Boss, .Groups = 10, .GroupSize = 5, .HorizontalArc = true,
+     .StartX = {276, 298, 320, 342, 364}, .StartY = {50, 73, 80, 73, 50}, .Timer = {150, 0},
+     .Keys = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, .Fall = 180, .Drift = {-20, 0, 0, 0, 20}, .BombTest = true,
+     .Box = enemies::Box20, .Additive = true, .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated,
+     .DrawPasses = 1},
     // 25
-    {&bosses::Scene3Boss, 10, 5, false, {240}, {110, 133, 140, 133, 110}, {230, 0}, {20, 40, 60, 80, 100, 120, 140, 160, 180, 200}, 130, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene3Boss, .Groups = 10, .GroupSize = 5, .StartX = {240}, .StartY = {110, 133, 140, 133, 110},
+     .Timer = {230, 0}, .Keys = {20, 40, 60, 80, 100, 120, 140, 160, 180, 200}, .Fall = 130,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated, .DrawPasses = 1},
     // 26
-    {&bosses::Scene3Boss, 10, 5, false, {200}, {60, 83, 90, 83, 60}, {860, 0}, {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, FormationBox0To20, true, &assets::PicVal402, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene3Boss, .Groups = 10, .GroupSize = 5, .StartX = {200}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {860, 0}, .Keys = {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = FormationBox0To20, .Additive = true,
+     .Picture = &assets::PicVal402, .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 27
-    {&bosses::Scene3Boss, 10, 5, false, {260}, {60, 83, 90, 83, 60}, {860, 0}, {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, FormationBox0To20, true, &assets::PicVal402, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene3Boss, .Groups = 10, .GroupSize = 5, .StartX = {260}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {860, 0}, .Keys = {80, 160, 240, 320, 400, 480, 560, 640, 720, 800}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = FormationBox0To20, .Additive = true,
+     .Picture = &assets::PicVal402, .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 28
-    {&bosses::Scene3Boss, 10, 5, false, {110}, {60, 83, 90, 83, 60}, {260, 0}, {10, 20, 30, 40, 100, 110, 120, 180, 190, 200}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, FormationBox0To20, true, &assets::PicVal402, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene3Boss, .Groups = 10, .GroupSize = 5, .StartX = {110}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {260, 0}, .Keys = {10, 20, 30, 40, 100, 110, 120, 180, 190, 200}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = FormationBox0To20, .Additive = true,
+     .Picture = &assets::PicVal402, .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 29
-    {&bosses::Scene3Boss, 10, 5, false, {350}, {60, 83, 90, 83, 60}, {260, 0}, {10, 20, 30, 40, 100, 110, 120, 180, 190, 200}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, FormationBox0To20, true, &assets::PicVal402, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene3Boss, .Groups = 10, .GroupSize = 5, .StartX = {350}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {260, 0}, .Keys = {10, 20, 30, 40, 100, 110, 120, 180, 190, 200}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = FormationBox0To20, .Additive = true,
+     .Picture = &assets::PicVal402, .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 30
-    {&bosses::Scene3Boss, 10, 5, true, {76, 98, 120, 142, 164}, {50, 73, 80, 73, 50}, {150, 0}, {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 180, {0, 0}, {-20, 0, 0, 0, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene3Boss, .Groups = 10, .GroupSize = 5, .HorizontalArc = true,
+     .StartX = {76, 98, 120, 142, 164}, .StartY = {50, 73, 80, 73, 50}, .Timer = {150, 0},
+     .Keys = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, .Fall = 180, .Drift = {-20, 0, 0, 0, 20}, .BombTest = true,
+     .Box = enemies::Box20, .Additive = true, .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated,
+     .DrawPasses = 1},
     // 31
-    {&bosses::Scene3Boss, 10, 5, true, {316, 338, 360, 382, 404}, {50, 73, 80, 73, 50}, {150, 0}, {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 180, {0, 0}, {-20, 0, 0, 0, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene3Boss, .Groups = 10, .GroupSize = 5, .HorizontalArc = true,
+     .StartX = {316, 338, 360, 382, 404}, .StartY = {50, 73, 80, 73, 50}, .Timer = {150, 0},
+     .Keys = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, .Fall = 180, .Drift = {-20, 0, 0, 0, 20}, .BombTest = true,
+     .Box = enemies::Box20, .Additive = true, .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated,
+     .DrawPasses = 1},
     // 32
-    {&bosses::Scene9Boss, 10, 5, false, {230}, {110, 133, 140, 133, 110}, {230, 0}, {20, 40, 60, 80, 100, 120, 140, 160, 180, 200}, 130, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, false, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene9Boss, .Groups = 10, .GroupSize = 5, .StartX = {230}, .StartY = {110, 133, 140, 133, 110},
+     .Timer = {230, 0}, .Keys = {20, 40, 60, 80, 100, 120, 140, 160, 180, 200}, .Fall = 130,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Picture = &assets::PicVall20,
+     .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 33
-    {&bosses::Scene9Boss, 10, 5, false, {180}, {60, 83, 90, 83, 60}, {660, 0}, {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, FormationBox0To20, false, &assets::PicVal402b, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene9Boss, .Groups = 10, .GroupSize = 5, .StartX = {180}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {660, 0}, .Keys = {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = FormationBox0To20, .Picture = &assets::PicVal402b,
+     .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 34
-    {&bosses::Scene9Boss, 10, 5, false, {260}, {60, 83, 90, 83, 60}, {660, 0}, {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, FormationBox0To20, false, &assets::PicVal402b, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene9Boss, .Groups = 10, .GroupSize = 5, .StartX = {260}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {660, 0}, .Keys = {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = FormationBox0To20, .Picture = &assets::PicVal402b,
+     .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 35
-    {&bosses::Scene9Boss, 10, 5, false, {100}, {60, 83, 90, 83, 60}, {660, 0}, {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, FormationBox0To20, false, &assets::PicVal402b, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene9Boss, .Groups = 10, .GroupSize = 5, .StartX = {100}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {660, 0}, .Keys = {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = FormationBox0To20, .Picture = &assets::PicVal402b,
+     .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 36
-    {&bosses::Scene9Boss, 10, 5, false, {340}, {60, 83, 90, 83, 60}, {660, 0}, {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, FormationBox0To20, false, &assets::PicVal402b, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene9Boss, .Groups = 10, .GroupSize = 5, .StartX = {340}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {660, 0}, .Keys = {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = FormationBox0To20, .Picture = &assets::PicVal402b,
+     .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 37
-    {&bosses::Scene5Boss, 10, 5, false, {210}, {60, 83, 90, 83, 60}, {150, 0}, {10, 20, 30, 40, 50, 80, 90, 100, 120, 130}, 210, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene5Boss, .Groups = 10, .GroupSize = 5, .StartX = {210}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {150, 0}, .Keys = {10, 20, 30, 40, 50, 80, 90, 100, 120, 130}, .Fall = 210,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 38
-    {&bosses::Scene5Boss, 10, 5, false, {180}, {30, 53, 60, 53, 30}, {200, 0}, {10, 20, 30, 40, 50, 80, 90, 100, 110, 120}, 250, {30, 1}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene5Boss, .Groups = 10, .GroupSize = 5, .StartX = {180}, .StartY = {30, 53, 60, 53, 30},
+     .Timer = {200, 0}, .Keys = {10, 20, 30, 40, 50, 80, 90, 100, 110, 120}, .Fall = 250, .Slide = {30, 1},
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated, .DrawPasses = 1},
     // 39
-    {&bosses::Scene5Boss, 10, 5, false, {240}, {30, 53, 60, 53, 30}, {200, 0}, {10, 20, 30, 40, 50, 80, 90, 100, 110, 120}, 250, {30, -1}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene5Boss, .Groups = 10, .GroupSize = 5, .StartX = {240}, .StartY = {30, 53, 60, 53, 30},
+     .Timer = {200, 0}, .Keys = {10, 20, 30, 40, 50, 80, 90, 100, 110, 120}, .Fall = 250, .Slide = {30, -1},
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated, .DrawPasses = 1},
     // 40
-    {&bosses::Scene5Boss, 10, 5, false, {150}, {60, 83, 90, 83, 60}, {200, 0}, {10, 20, 30, 60, 70, 80, 110, 120, 130, 140}, 110, {90, 1}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene5Boss, .Groups = 10, .GroupSize = 5, .StartX = {150}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {200, 0}, .Keys = {10, 20, 30, 60, 70, 80, 110, 120, 130, 140}, .Fall = 110, .Slide = {90, 1},
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 41
-    {&bosses::Scene5Boss, 10, 5, false, {270}, {60, 83, 90, 83, 60}, {200, 0}, {10, 20, 30, 60, 70, 80, 110, 120, 130, 140}, 110, {-90, 1}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene5Boss, .Groups = 10, .GroupSize = 5, .StartX = {270}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {200, 0}, .Keys = {10, 20, 30, 60, 70, 80, 110, 120, 130, 140}, .Fall = 110, .Slide = {-90, 1},
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 42
-    {&bosses::Scene5Boss, 10, 5, false, {90}, {30, 53, 60, 53, 30}, {720, 0}, {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, 280, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene5Boss, .Groups = 10, .GroupSize = 5, .StartX = {90}, .StartY = {30, 53, 60, 53, 30},
+     .Timer = {720, 0}, .Keys = {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, .Fall = 280,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 43
-    {&bosses::Scene5Boss, 10, 5, false, {330}, {30, 53, 60, 53, 30}, {720, 0}, {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, 280, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVall20, FormationDrawForm::FixedCell, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene5Boss, .Groups = 10, .GroupSize = 5, .StartX = {330}, .StartY = {30, 53, 60, 53, 30},
+     .Timer = {720, 0}, .Keys = {60, 120, 180, 240, 300, 360, 420, 480, 540, 600}, .Fall = 280,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVall20, .Form = FormationDrawForm::FixedCell, .DrawPasses = 1},
     // 44
-    {&bosses::Scene6Boss, 10, 5, false, {170}, {90, 113, 120, 113, 90}, {140, 0}, {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 155, {0, 0}, {-20, -10, 0, 10, 20}, 6, true, FormationBox0To20, true, &assets::PicVal402, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene6Boss, .Groups = 10, .GroupSize = 5, .StartX = {170}, .StartY = {90, 113, 120, 113, 90},
+     .Timer = {140, 0}, .Keys = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, .Fall = 155, .Drift = {-20, -10, 0, 10, 20},
+     .Group0DriftPasses = 6, .BombTest = true, .Box = FormationBox0To20, .Additive = true,
+     .Picture = &assets::PicVal402, .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 45
-    {&bosses::Scene6Boss, 10, 5, false, {110}, {60, 83, 90, 83, 60}, {150, 0}, {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 155, {0, 0}, {-20, -10, 0, 10, 20}, 6, true, FormationBox0To20, true, &assets::PicVal402, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene6Boss, .Groups = 10, .GroupSize = 5, .StartX = {110}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {150, 0}, .Keys = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, .Fall = 155, .Drift = {-20, -10, 0, 10, 20},
+     .Group0DriftPasses = 6, .BombTest = true, .Box = FormationBox0To20, .Additive = true,
+     .Picture = &assets::PicVal402, .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 46
-    {&bosses::Scene6Boss, 10, 5, false, {230}, {60, 83, 90, 83, 60}, {150, 0}, {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 155, {0, 0}, {-20, -10, 0, 10, 20}, 6, true, FormationBox0To20, true, &assets::PicVal402, FormationDrawForm::MemberCells, {0, 1, 2, 3, 4}, false, 1},
+    {.Boss = &bosses::Scene6Boss, .Groups = 10, .GroupSize = 5, .StartX = {230}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {150, 0}, .Keys = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, .Fall = 155, .Drift = {-20, -10, 0, 10, 20},
+     .Group0DriftPasses = 6, .BombTest = true, .Box = FormationBox0To20, .Additive = true,
+     .Picture = &assets::PicVal402, .Form = FormationDrawForm::MemberCells, .Cells = {0, 1, 2, 3, 4}, .DrawPasses = 1},
     // 47
-    {&bosses::Scene6Boss, 10, 5, false, {160}, {60, 83, 90, 83, 60}, {150, 0}, {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 120, {100, 1}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene6Boss, .Groups = 10, .GroupSize = 5, .StartX = {160}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {150, 0}, .Keys = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, .Fall = 120, .Slide = {100, 1},
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated, .DrawPasses = 1},
     // 48
-    {&bosses::Scene6Boss, 10, 5, false, {200}, {60, 83, 90, 83, 60}, {150, 0}, {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 120, {-100, 1}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene6Boss, .Groups = 10, .GroupSize = 5, .StartX = {200}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {150, 0}, .Keys = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, .Fall = 120, .Slide = {-100, 1},
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated, .DrawPasses = 1},
     // 49
-    {&bosses::Scene6Boss, 10, 5, false, {130}, {60, 83, 90, 83, 60}, {330, 0}, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene6Boss, .Groups = 10, .GroupSize = 5, .StartX = {130}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {330, 0}, .Keys = {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated, .DrawPasses = 1},
     // 50
-    {&bosses::Scene6Boss, 10, 5, false, {230}, {60, 83, 90, 83, 60}, {330, 0}, {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, 120, {0, 0}, {-20, -10, 0, 10, 20}, 0, true, enemies::Box20, true, &assets::PicVal20241, FormationDrawForm::Animated, {0, 0, 0, 0, 0}, false, 1},
+    {.Boss = &bosses::Scene6Boss, .Groups = 10, .GroupSize = 5, .StartX = {230}, .StartY = {60, 83, 90, 83, 60},
+     .Timer = {330, 0}, .Keys = {30, 60, 90, 120, 150, 180, 210, 240, 270, 300}, .Fall = 120,
+     .Drift = {-20, -10, 0, 10, 20}, .BombTest = true, .Box = enemies::Box20, .Additive = true,
+     .Picture = &assets::PicVal20241, .Form = FormationDrawForm::Animated, .DrawPasses = 1},
 };
 constexpr int FormationDropCount = sizeof(FormationDropRows) / sizeof(FormationDropRows[0]);
 static_assert(FormationDropCount == 50);

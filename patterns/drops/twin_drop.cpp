@@ -34,8 +34,10 @@ void TwinDropInstance::Update(int) const {
 void TwinDropInstance::Draw(int) const {
   const int picture = *Row.Picture;
   for (int pass = 0; pass < Row.DrawPasses; ++pass)
-    for (int s = 0; s < TwinDropSlots; ++s)
-      enemies::DrawCellAdd(Slots[s].X, Slots[s].Y, 0, 0, picture, Row.Cell, s % 2 == 0 ? Row.Member0Cell : Row.Member1Cell);
+    for (int s = 0; s < TwinDropSlots; ++s) {
+      const int cell = s % 2 == 0 ? Row.Member0Cell : Row.Member1Cell;
+      enemies::DrawCellAdd(Slots[s].X, Slots[s].Y, 0, 0, picture, Row.Cell, cell);
+    }
 }
 
 void TwinDropInstance::Reset() const { ResetDropSlots(Slots, TwinDropSlots); }

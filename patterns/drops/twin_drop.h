@@ -27,8 +27,8 @@ struct TwinDropRow {
   float Fall;
   // The members' drift: member 0 moves by -Drift, member 1 by +Drift, per
   // pass, DriftPasses times per Update (0: they fall straight).
-  float Drift;
-  int DriftPasses;
+  float Drift = 0.0f;
+  int DriftPasses = 0;
   const int* Picture;
   enemies::Cell Cell;
   int Member0Cell, Member1Cell;  // frames of the sheet
@@ -53,22 +53,52 @@ inline constexpr int TwinStraight = 3;              // the VAL405 drop that fall
 inline constexpr enemies::PlayerHitWindow TwinBox0To20{0.0f, 20.0f, 0.0f, 20.0f};
 
 inline constexpr TwinDropRow TwinDropRows[] = {
-    // boss, x0, x1, y, timer, keys, fall, drift, passes, picture, cell, c0, c1, draw passes, box
-    {&bosses::Scene2Boss, 120, 280, 130, TwinTimerA, TwinKeysA, 280, 0, 0, &assets::PicVal405, TwinDrop40, TwinStraight, TwinStraight, 1, TwinBox0To20},
-    {&bosses::Scene2Boss, 120, 280, 130, TwinTimerA, TwinKeysA, 250, 120, 1, &assets::PicVal405, TwinDrop40, 2, 4, 20, TwinBox0To20},
-    {&bosses::Scene2Boss, 110, 310, 170, TwinTimerB, TwinKeysB, 200, 0, 0, &assets::PicVall20, TwinBall20, 0, 0, 1, enemies::Box20},
-    {&bosses::Scene2Boss, 75, 345, 150, TwinTimerB, TwinKeysB, 200, 0, 0, &assets::PicVall20, TwinBall20, 0, 0, 1, enemies::Box20},
-    {&bosses::Scene3Boss, 90, 370, 180, TwinTimerB, TwinKeysB, 200, 0, 0, &assets::PicVal405, TwinDrop40, TwinStraight, TwinStraight, 1, enemies::Box40},
-    {&bosses::Scene3Boss, 60, 400, 160, TwinTimerB, TwinKeysB, 200, 0, 0, &assets::PicVal405, TwinDrop40, TwinStraight, TwinStraight, 1, enemies::Box40},
-    {&bosses::Scene8Boss, 113, 307, 200, TwinTimerB, TwinKeysB, 200, 0, 0, &assets::PicVal405, TwinDrop40, TwinStraight, TwinStraight, 1, enemies::Box40},
-    {&bosses::Scene8Boss, 63, 357, 180, TwinTimerB, TwinKeysB, 200, 0, 0, &assets::PicVal405, TwinDrop40, TwinStraight, TwinStraight, 1, enemies::Box40},
-    {&bosses::Scene5Boss, 120, 280, 200, TwinTimerB, TwinKeysB, 200, 0, 0, &assets::PicVal405, TwinDrop40, TwinStraight, TwinStraight, 1, enemies::Box40},
-    {&bosses::Scene5Boss, 100, 300, 180, TwinTimerB, TwinKeysB, 200, 0, 0, &assets::PicVal405, TwinDrop40, TwinStraight, TwinStraight, 1, enemies::Box40},
-    {&bosses::Scene5Boss, 80, 320, 180, TwinTimerB, TwinKeysB, 200, 10, 2, &assets::PicVal405, TwinDrop40, TwinStraight, TwinStraight, 1, enemies::Box40},
-    {&bosses::Scene7Boss, 110, 310, 200, TwinTimerB, TwinKeysB, 200, 0, 0, &assets::PicVal405, TwinDrop40, TwinStraight, TwinStraight, 1, enemies::Box40},
-    {&bosses::Scene7Boss, 70, 350, 180, TwinTimerB, TwinKeysB, 200, 0, 0, &assets::PicVal405, TwinDrop40, TwinStraight, TwinStraight, 1, enemies::Box40},
-    {&bosses::Scene3Boss, 150, 310, 130, TwinTimerA, TwinKeysA, 280, 0, 0, &assets::PicVal405, TwinDrop40, TwinStraight, TwinStraight, 1, TwinBox0To20},
-    {&bosses::Scene3Boss, 150, 310, 130, TwinTimerA, TwinKeysA, 250, 120, 1, &assets::PicVal405, TwinDrop40, 2, 4, 20, TwinBox0To20},
+    // A drift left out is 0: the two members fall straight.
+    {.Boss = &bosses::Scene2Boss, .Member0X = 120, .Member1X = 280, .StartY = 130, .Timer = TwinTimerA,
+     .Keys = TwinKeysA, .Fall = 280, .Picture = &assets::PicVal405, .Cell = TwinDrop40, .Member0Cell = TwinStraight,
+     .Member1Cell = TwinStraight, .DrawPasses = 1, .Box = TwinBox0To20},
+    {.Boss = &bosses::Scene2Boss, .Member0X = 120, .Member1X = 280, .StartY = 130, .Timer = TwinTimerA,
+     .Keys = TwinKeysA, .Fall = 250, .Drift = 120, .DriftPasses = 1, .Picture = &assets::PicVal405, .Cell = TwinDrop40,
+     .Member0Cell = 2, .Member1Cell = 4, .DrawPasses = 20, .Box = TwinBox0To20},
+    {.Boss = &bosses::Scene2Boss, .Member0X = 110, .Member1X = 310, .StartY = 170, .Timer = TwinTimerB,
+     .Keys = TwinKeysB, .Fall = 200, .Picture = &assets::PicVall20, .Cell = TwinBall20, .Member0Cell = 0,
+     .Member1Cell = 0, .DrawPasses = 1, .Box = enemies::Box20},
+    {.Boss = &bosses::Scene2Boss, .Member0X = 75, .Member1X = 345, .StartY = 150, .Timer = TwinTimerB,
+     .Keys = TwinKeysB, .Fall = 200, .Picture = &assets::PicVall20, .Cell = TwinBall20, .Member0Cell = 0,
+     .Member1Cell = 0, .DrawPasses = 1, .Box = enemies::Box20},
+    {.Boss = &bosses::Scene3Boss, .Member0X = 90, .Member1X = 370, .StartY = 180, .Timer = TwinTimerB,
+     .Keys = TwinKeysB, .Fall = 200, .Picture = &assets::PicVal405, .Cell = TwinDrop40, .Member0Cell = TwinStraight,
+     .Member1Cell = TwinStraight, .DrawPasses = 1, .Box = enemies::Box40},
+    {.Boss = &bosses::Scene3Boss, .Member0X = 60, .Member1X = 400, .StartY = 160, .Timer = TwinTimerB,
+     .Keys = TwinKeysB, .Fall = 200, .Picture = &assets::PicVal405, .Cell = TwinDrop40, .Member0Cell = TwinStraight,
+     .Member1Cell = TwinStraight, .DrawPasses = 1, .Box = enemies::Box40},
+    {.Boss = &bosses::Scene8Boss, .Member0X = 113, .Member1X = 307, .StartY = 200, .Timer = TwinTimerB,
+     .Keys = TwinKeysB, .Fall = 200, .Picture = &assets::PicVal405, .Cell = TwinDrop40, .Member0Cell = TwinStraight,
+     .Member1Cell = TwinStraight, .DrawPasses = 1, .Box = enemies::Box40},
+    {.Boss = &bosses::Scene8Boss, .Member0X = 63, .Member1X = 357, .StartY = 180, .Timer = TwinTimerB,
+     .Keys = TwinKeysB, .Fall = 200, .Picture = &assets::PicVal405, .Cell = TwinDrop40, .Member0Cell = TwinStraight,
+     .Member1Cell = TwinStraight, .DrawPasses = 1, .Box = enemies::Box40},
+    {.Boss = &bosses::Scene5Boss, .Member0X = 120, .Member1X = 280, .StartY = 200, .Timer = TwinTimerB,
+     .Keys = TwinKeysB, .Fall = 200, .Picture = &assets::PicVal405, .Cell = TwinDrop40, .Member0Cell = TwinStraight,
+     .Member1Cell = TwinStraight, .DrawPasses = 1, .Box = enemies::Box40},
+    {.Boss = &bosses::Scene5Boss, .Member0X = 100, .Member1X = 300, .StartY = 180, .Timer = TwinTimerB,
+     .Keys = TwinKeysB, .Fall = 200, .Picture = &assets::PicVal405, .Cell = TwinDrop40, .Member0Cell = TwinStraight,
+     .Member1Cell = TwinStraight, .DrawPasses = 1, .Box = enemies::Box40},
+    {.Boss = &bosses::Scene5Boss, .Member0X = 80, .Member1X = 320, .StartY = 180, .Timer = TwinTimerB,
+     .Keys = TwinKeysB, .Fall = 200, .Drift = 10, .DriftPasses = 2, .Picture = &assets::PicVal405, .Cell = TwinDrop40,
+     .Member0Cell = TwinStraight, .Member1Cell = TwinStraight, .DrawPasses = 1, .Box = enemies::Box40},
+    {.Boss = &bosses::Scene7Boss, .Member0X = 110, .Member1X = 310, .StartY = 200, .Timer = TwinTimerB,
+     .Keys = TwinKeysB, .Fall = 200, .Picture = &assets::PicVal405, .Cell = TwinDrop40, .Member0Cell = TwinStraight,
+     .Member1Cell = TwinStraight, .DrawPasses = 1, .Box = enemies::Box40},
+    {.Boss = &bosses::Scene7Boss, .Member0X = 70, .Member1X = 350, .StartY = 180, .Timer = TwinTimerB,
+     .Keys = TwinKeysB, .Fall = 200, .Picture = &assets::PicVal405, .Cell = TwinDrop40, .Member0Cell = TwinStraight,
+     .Member1Cell = TwinStraight, .DrawPasses = 1, .Box = enemies::Box40},
+    {.Boss = &bosses::Scene3Boss, .Member0X = 150, .Member1X = 310, .StartY = 130, .Timer = TwinTimerA,
+     .Keys = TwinKeysA, .Fall = 280, .Picture = &assets::PicVal405, .Cell = TwinDrop40, .Member0Cell = TwinStraight,
+     .Member1Cell = TwinStraight, .DrawPasses = 1, .Box = TwinBox0To20},
+    {.Boss = &bosses::Scene3Boss, .Member0X = 150, .Member1X = 310, .StartY = 130, .Timer = TwinTimerA,
+     .Keys = TwinKeysA, .Fall = 250, .Drift = 120, .DriftPasses = 1, .Picture = &assets::PicVal405, .Cell = TwinDrop40,
+     .Member0Cell = 2, .Member1Cell = 4, .DrawPasses = 20, .Box = TwinBox0To20},
 };
 constexpr int TwinDropCount = sizeof(TwinDropRows) / sizeof(TwinDropRows[0]);
 static_assert(TwinDropCount == 15);
