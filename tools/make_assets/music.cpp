@@ -182,14 +182,16 @@ void DrumBar(const TuneDef& t, uint32_t bar, bool first, bool fill, Part& out) {
 std::vector<uint8_t> Compose(const TuneDef& t) {
   Rng rng(t.seed);
   Voices v;
-  // Volume (7), pan (10) and reverb (91) of each voice.
+  // Volume (7), pan (10) and reverb (91) of each voice: as loud as the
+  // songs go without clipping, so that they carry over the shots and
+  // explosions in play.
   v.lead.program = static_cast<uint8_t>(t.lead);
-  v.lead.controls = {{7, 100}, {10, 64}, {91, 50}};
+  v.lead.controls = {{7, 124}, {10, 64}, {91, 50}};
   v.harmony.program = static_cast<uint8_t>(t.harmony);
-  v.harmony.controls = {{7, 78}, {10, 44}, {91, 50}};
+  v.harmony.controls = {{7, 96}, {10, 44}, {91, 50}};
   v.bass.program = static_cast<uint8_t>(t.bass);
-  v.bass.controls = {{7, 104}, {10, 64}, {91, 50}};
-  v.drums.controls = {{7, 96}, {91, 30}};
+  v.bass.controls = {{7, 127}, {10, 64}, {91, 50}};
+  v.drums.controls = {{7, 118}, {91, 30}};
 
   bool calm = t.drum_style == Drums::Calm;
   // Each section keeps its melody wherever it recurs, so the tune has a theme.

@@ -47,45 +47,47 @@ std::vector<int16_t> SynthShot() {
   double phase = 0, lp = 0;
   for (size_t i = 0; i < n; ++i) {
     double t = static_cast<double>(i) / kSoundRate;
-    double f = 520 + 2300 * std::exp(-t / 0.018);
+    double f = 420 + 1300 * std::exp(-t / 0.016);
     phase += f / kSoundRate;
     phase -= std::floor(phase);
-    double square = phase < 0.5 ? 1.0 : -1.0, saw = 2 * phase - 1;
-    double tone = 0.55 * square + 0.45 * saw;
-    double noise = (rng.Unit() * 2 - 1) * std::exp(-t / 0.006);
-    double env = std::min(1.0, t / 0.001) * std::exp(-t / 0.028);
-    double x = (tone * 0.8 + noise * 0.6) * env;
-    lp += (x - lp) * 0.55;  // takes the edge off the square wave
+    // A triangle with a little sine: a soft blip rather than a buzz.
+    double triangle = 1 - 4 * std::fabs(phase - 0.5);
+    double tone = 0.7 * triangle + 0.3 * std::sin(kTau * phase);
+    double noise = (rng.Unit() * 2 - 1) * std::exp(-t / 0.004);
+    double env = std::min(1.0, t / 0.002) * std::exp(-t / 0.022);
+    double x = (tone * 0.9 + noise * 0.25) * env;
+    lp += (x - lp) * 0.3;  // rounds off what is left of the edges
     v[i] = lp;
   }
-  FadeTail(v, kSoundRate * 6 / 1000);
-  // Quiet enough that a volley of shots over the music does not clip.
-  return ToPcm(v, 0.35);
+  FadeTail(v, kSoundRate * 8 / 1000);
+  // Held fire repeats it every few frames: it stays well under the music.
+  return ToPcm(v, 0.17);
 }
 
 std::vector<int16_t> SynthExplosion() {
   const size_t n = kSoundRate * 1100 / 1000;
   std::vector<double> v(n);
   Rng rng(23);
-  double lp1 = 0, lp2 = 0, phase = 0;
+  double lp1 = 0, lp2 = 0, lp3 = 0, phase = 0;
   for (size_t i = 0; i < n; ++i) {
     double t = static_cast<double>(i) / kSoundRate;
     double white = rng.Unit() * 2 - 1;
-    // The filter closes over time: a bright crack at once, then rumble.
-    double cutoff = 0.08 + 0.7 * std::exp(-t / 0.05);
+    // Three poles that close over time: a dull boom, then a low rumble,
+    // with nothing left high enough to hiss.
+    double cutoff = 0.025 + 0.17 * std::exp(-t / 0.06);
     lp1 += (white - lp1) * cutoff;
     lp2 += (lp1 - lp2) * cutoff;
-    double noise_env = 0.75 * std::exp(-t / 0.07) + 0.45 * std::exp(-t / 0.4);
-    double f = 32 + 70 * std::exp(-t / 0.12);
+    lp3 += (lp2 - lp3) * cutoff;
+    double noise_env = std::min(1.0, t / 0.004) * (0.7 * std::exp(-t / 0.09) + 0.4 * std::exp(-t / 0.4));
+    double f = 38 + 60 * std::exp(-t / 0.1);
     phase += f / kSoundRate;
-    double thump = std::sin(kTau * phase) * std::exp(-t / 0.3);
-    double crackle = (t < 0.25 && rng.Chance(0.004f)) ? (rng.Unit() * 2 - 1) * 1.5 * (1 - t / 0.25) : 0;
-    double x = lp2 * 2.6 * noise_env + thump * 0.8 + crackle;
-    v[i] = std::tanh(x * 1.6);
+    double thump = std::sin(kTau * phase) * std::min(1.0, t / 0.003) * std::exp(-t / 0.28);
+    double x = lp3 * 4.0 * noise_env + thump * 0.9;
+    v[i] = std::tanh(x * 1.2);
   }
-  FadeTail(v, kSoundRate * 40 / 1000);
+  FadeTail(v, kSoundRate * 60 / 1000);
   // Every exploding craft restarts it: it leaves room for the music.
-  return ToPcm(v, 0.5);
+  return ToPcm(v, 0.28);
 }
 
 bool WriteSounds(const std::string& folder) {
