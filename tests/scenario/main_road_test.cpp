@@ -181,14 +181,14 @@ TEST_F(MainRoadTest, TitleToEndingAndBackWithTheHighScoreKept) {
   frames.Mark("second game");
 
   const testing_support::RecordedStretch recorded[] = {
-      {"title to stage 2", 60, 0x9fc60a415a8b5b3cull},
-      {"scene 2", 240, 0xfc002cda539f6212ull},
-      {"scene 3", 3707, 0x0152bf34479cf007ull},
-      {"scene 5", 350, 0xb50ce47abe924ddfull},
-      {"scene 6", 3736, 0xe76e904397dd696aull},
-      {"scene 8", 4560, 0x6c2f3bb733f2120eull},
-      {"ending to title", 195, 0x0e36dbbcfd148b79ull},
-      {"second game", 332, 0xe33b4c42f76702b6ull},
+      {"title to stage 2", 60, 0xb20de91429558153ull},
+      {"scene 2", 240, 0x28cacd7cbf623f1eull},
+      {"scene 3", 3707, 0x1ac632ced943c069ull},
+      {"scene 5", 350, 0x21ea28d5797edac4ull},
+      {"scene 6", 3736, 0xe3df58f172eb6d25ull},
+      {"scene 8", 4560, 0xdf545ca7ebe0c50dull},
+      {"ending to title", 195, 0x60b2129ac2de2bb5ull},
+      {"second game", 332, 0xeb6bbe48654d573bull},
   };
   frames.ExpectRecorded(recorded);
 }

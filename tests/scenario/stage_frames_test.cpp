@@ -26,44 +26,44 @@ namespace {
 
 std::span<const RecordedStretch> RecordedFramesOf(int scene) {
   static const RecordedStretch scene2[] = {
-      {"small fry", 3300, 0xc89e2e72c191ea0bull},
-      {"boss cycle", 2466, 0x9484f0282f400f27ull},
-      {"boss death", 30, 0x9d89543b88e5d67dull},
+      {"small fry", 3300, 0x887e6d1a919c214bull},
+      {"boss cycle", 2466, 0xd22134fb4f90309aull},
+      {"boss death", 30, 0xa97afe7eaaad09aaull},
   };
   static const RecordedStretch scene3[] = {
-      {"small fry", 3534, 0x2f450db44a21be1full},
-      {"boss cycle", 2144, 0xf9662070606bc65bull},
+      {"small fry", 3534, 0x4153a3c8b4d09416ull},
+      {"boss cycle", 2144, 0x3962238f020110f6ull},
       {"boss death", 30, 0x62c73b5252d03feeull},
   };
   static const RecordedStretch scene4[] = {
-      {"small fry", 3150, 0x657094839547aa65ull},
-      {"boss cycle", 1130, 0xb4c32acfb569080aull},
-      {"boss death", 451, 0x98240e273105861full},
+      {"small fry", 3150, 0xd3c2f5246d413e43ull},
+      {"boss cycle", 1130, 0xec96f0d4c70c509dull},
+      {"boss death", 451, 0x282539d98ccf72bdull},
   };
   static const RecordedStretch scene5[] = {
-      {"small fry", 5513, 0x55bd204f14ffdd56ull},
-      {"boss cycle", 1732, 0x060f20cf3974fa86ull},
-      {"boss death", 30, 0xaefe458ad5d58ce1ull},
+      {"small fry", 5513, 0x8ddacab9dbc8a1a8ull},
+      {"boss cycle", 1732, 0x6e144571122d9db7ull},
+      {"boss death", 30, 0xcc2f7d9c94014a59ull},
   };
   static const RecordedStretch scene6[] = {
-      {"small fry", 5572, 0x69d4d0646333228eull},
-      {"boss cycle", 1800, 0xa1b68bc80f0d1aceull},
-      {"boss death", 451, 0x33885ef12281b83aull},
+      {"small fry", 5572, 0xc9d2bd41d1ab1957ull},
+      {"boss cycle", 1800, 0x9d25568a6245c013ull},
+      {"boss death", 451, 0xc8a82ad4fb0b8918ull},
   };
   static const RecordedStretch scene7[] = {
-      {"small fry", 5770, 0xfc165805da749450ull},
-      {"boss cycle", 1640, 0x1d16a0ab5a9ea65bull},
-      {"boss death", 451, 0xd8bcbd1d3fbfe706ull},
+      {"small fry", 5770, 0x3380475e633582bdull},
+      {"boss cycle", 1640, 0x38bd306cfdc9e0e0ull},
+      {"boss death", 451, 0xedc3a0d9bfa8be1bull},
   };
   static const RecordedStretch scene8[] = {
-      {"small fry", 3780, 0x5b79752ac8e61b1aull},
-      {"boss cycle", 2410, 0xfe2296de23b04fa0ull},
-      {"boss death", 30, 0x5f63388c9bc0da90ull},
+      {"small fry", 3780, 0xb06e8837bef66176ull},
+      {"boss cycle", 2410, 0x9dfa353cdee1e16eull},
+      {"boss death", 30, 0x47e27b1f1e684604ull},
   };
   static const RecordedStretch scene9[] = {
-      {"small fry", 5401, 0x0879777e0c8520e5ull},
-      {"boss cycle", 1250, 0xcf59316873933878ull},
-      {"boss death", 451, 0x255c0d090e86cecaull},
+      {"small fry", 5401, 0x8ba3379f8c4be539ull},
+      {"boss cycle", 1250, 0x2ea2ff15c2c09c49ull},
+      {"boss death", 451, 0x2473c0f2c449b01eull},
   };
   static const std::span<const RecordedStretch> byScene[] = {scene2, scene3, scene4, scene5,
                                                              scene6, scene7, scene8, scene9};

@@ -108,12 +108,16 @@ const Boss kBoss61{  // scene 7: a storm engine of coils
     {{216, -40}, {100, 60}},
     {0, -10}, 24, kCyanLight, kCyanLight, 6100};
 
-// A hull section passing the camera: armour plates, a warning band, lights.
+// The boss warning: two hazard bands and a frame round the words, over
+// black (the colour key) so that the field and whatever flies in it stay in
+// sight through most of the picture.
 void HullSection(Canvas& c, Color base, Color band, uint32_t seed) {
   Rng rng(seed);
-  Contour hull = Symmetric({{240, 0}, {420, 0}, {460, 60}, {470, 420}, {430, 480}, {240, 480}}, 240);
-  Plate(c, hull, base, 2.5f);
-  Greeble(c, hull, base, seed, 70, 2.2f);
+  // The frame: a plate ring round the words, open in the middle (the inner
+  // outline runs the other way round, so the non-zero fill leaves it out).
+  Contour outer{{60, 188}, {420, 188}, {440, 206}, {440, 316}, {420, 334}, {60, 334}, {40, 316}, {40, 206}};
+  Contour inner{{52, 310}, {68, 324}, {412, 324}, {428, 310}, {428, 212}, {412, 198}, {68, 198}, {52, 212}};
+  c.FillPath(Path{outer, inner}, Paint(base));
   for (int i = 0; i < 2; ++i) {
     float y = 140.0f + 200.0f * static_cast<float>(i);
     c.FillRect(20, y, 440, 26, Paint(band * 0.85f));

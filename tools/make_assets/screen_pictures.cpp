@@ -51,8 +51,28 @@ void Planet(Canvas& c, Vec2 centre, float r, Color day, Color night, Color air) 
   c.Draw(bands, 0, 0);
 }
 
+// Coverage that falls to nothing over `edge` pixels at the left, right and
+// bottom of a picture, so that what is drawn through it shows no straight
+// edge where the picture ends.
+Mask SideAndBottomFade(int w, int h, float edge) {
+  Mask m{0, 0, w, h, std::vector<float>(static_cast<size_t>(w) * h)};
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const float side = std::min(static_cast<float>(x) + 0.5f, static_cast<float>(w - x) - 0.5f) / edge;
+      const float bottom = (static_cast<float>(h - y) - 0.5f) / edge;
+      const float k = std::clamp(std::min(side, bottom), 0.0f, 1.0f);
+      m.At(x, y) = k * k * (3 - 2 * k);
+    }
+  return m;
+}
+
 void Title(Canvas& c) {
-  Planet(c, {220, 820}, 420, Rgb(70, 120, 200), Rgb(12, 18, 46), Color{0.3f, 0.6f, 1.0f});
+  // The planet's arc is larger than the picture: it fades out at the sides
+  // and the bottom instead of ending in the picture's edges.
+  Canvas planet(c.width(), c.height());
+  Planet(planet, {220, 820}, 420, Rgb(70, 120, 200), Rgb(12, 18, 46), Color{0.3f, 0.6f, 1.0f});
+  planet.Clip(SideAndBottomFade(c.width(), c.height(), 90.0f));
+  c.Draw(planet, 0, 0);
   Rng rng(77);
   for (int i = 0; i < 60; ++i) {
     Vec2 p{rng.Range(0, 440), rng.Range(0, 380)};
@@ -220,9 +240,28 @@ void PixelText(Canvas& c, const std::string& text, int x, int y, Color top, Colo
   }
 }
 
+// A dark ring one pixel round a glyph, inside its cell, so that it reads over
+// bright hulls too. Near black, not black: black is the colour key.
+void PixelOutline(Canvas& c, char ch, int x, int y) {
+  const char* g = Glyph5x7(ch);
+  auto lit = [g](int col, int row) { return col >= 0 && col < 5 && row >= 0 && row < 7 && g[row * 5 + col] == '#'; };
+  for (int row = -1; row <= 7; ++row)
+    for (int col = -1; col <= 5; ++col) {
+      if (lit(col, row)) continue;
+      bool near = false;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) near = near || lit(col + dx, row + dy);
+      if (near) c.SetPixel(x + col, y + row, Rgb(10, 12, 24));
+    }
+}
+
 void Hud(Canvas& c) {
   // Only the band y 70..80 is read: digits, GAME OVER, streak colours, labels.
-  for (int d = 0; d < 10; ++d) PixelText(c, std::string(1, static_cast<char>('0' + d)), 8 + 7 * d + 1, 71, kWhite, Rgb(120, 200, 255));
+  for (int d = 0; d < 10; ++d) {
+    const char digit = static_cast<char>('0' + d);
+    PixelOutline(c, digit, 8 + 7 * d + 1, 71);
+    PixelText(c, std::string(1, digit), 8 + 7 * d + 1, 71, kWhite, Rgb(120, 200, 255));
+  }
   PixelText(c, "GAME OVER", 81, 71, Rgb(255, 220, 120), Rgb(255, 70, 40));
   const Color streaks[7] = {Rgb(255, 255, 255), Rgb(170, 200, 255), Rgb(90, 130, 255), Rgb(110, 240, 255),
                             Rgb(255, 240, 150), Rgb(255, 170, 90), Rgb(200, 140, 255)};
