@@ -14,7 +14,8 @@ const Color kWhite{1, 1, 1};
 
 void Bounds(const Contour& c, float* x0, float* y0, float* x1, float* y1) {
   *x0 = *y0 = 1e9f, *x1 = *y1 = -1e9f;
-  for (Vec2 p : c) *x0 = std::min(*x0, p.x), *y0 = std::min(*y0, p.y), *x1 = std::max(*x1, p.x), *y1 = std::max(*y1, p.y);
+  for (Vec2 p : c)
+    *x0 = std::min(*x0, p.x), *y0 = std::min(*y0, p.y), *x1 = std::max(*x1, p.x), *y1 = std::max(*y1, p.y);
 }
 
 }  // namespace
@@ -65,7 +66,8 @@ void Greeble(Canvas& c, const Contour& outline, Color base, uint32_t seed, int c
     float shade = rng.Range(0.55f, 1.25f);
     layer.FillRect(x, y, w, h, Linear({x, y}, base * (shade * 1.25f), {x + w, y + h}, base * (shade * 0.7f)));
     layer.StrokePolyline(RectPoints(x, y, w, h), 0.8f, Paint(base * 0.3f), true);
-    if (rng.Chance(0.25f)) layer.FillRect(x + w * 0.2f, y + h * 0.35f, w * 0.6f, std::max(1.0f, h * 0.15f), Paint(base * 0.35f));
+    if (rng.Chance(0.25f))
+      layer.FillRect(x + w * 0.2f, y + h * 0.35f, w * 0.6f, std::max(1.0f, h * 0.15f), Paint(base * 0.35f));
   }
   layer.Clip(PathMask(Path{outline}, c.width(), c.height()));
   c.Draw(layer, 0, 0);
@@ -94,7 +96,8 @@ void Needle(Canvas& c, Vec2 centre, float length, float width, float angle, Colo
   }
   Contour body{tip, shoulder + side * (width * 0.5f), tail, shoulder - side * (width * 0.5f)};
   c.FillPolygon(body, Linear(tip, Mix(color, kWhite, 0.7f), tail, color * 0.25f), Blend::Add);
-  Contour core{tip, shoulder + side * (width * 0.18f), centre - dir * (length * 0.15f), shoulder - side * (width * 0.18f)};
+  Contour core{tip, shoulder + side * (width * 0.18f), centre - dir * (length * 0.15f),
+               shoulder - side * (width * 0.18f)};
   c.FillPolygon(core, Paint(kWhite, 0.85f), Blend::Add);
 }
 
@@ -110,8 +113,10 @@ void Explosion(Canvas& c, Vec2 centre, float radius, float t, const FirePalette&
   float grow = radius * (0.32f + 0.68f * std::sqrt(t));
   float heat_k = std::pow(1 - t, 1.2f);
   float fade = std::pow(1 - t, 0.7f);
-  int x0 = std::max(0, static_cast<int>(centre.x - radius)), x1 = std::min(c.width() - 1, static_cast<int>(centre.x + radius));
-  int y0 = std::max(0, static_cast<int>(centre.y - radius)), y1 = std::min(c.height() - 1, static_cast<int>(centre.y + radius));
+  int x0 = std::max(0, static_cast<int>(centre.x - radius)),
+      x1 = std::min(c.width() - 1, static_cast<int>(centre.x + radius));
+  int y0 = std::max(0, static_cast<int>(centre.y - radius)),
+      y1 = std::min(c.height() - 1, static_cast<int>(centre.y + radius));
   float noise_scale = 3.2f / radius;
   for (int y = y0; y <= y1; ++y)
     for (int x = x0; x <= x1; ++x) {
@@ -192,8 +197,8 @@ void PlayerShip(Canvas& c, const Transform& t, float bank) {
   Light(c, project(Contour{{0, 26}}, 0.5f)[0], 1.1f * ks, cyan);
 }
 
-void Label(Canvas& c, const std::string& text, const TextStyle& style, float x, float y, const Paint& fill, Color outline,
-           int outline_px, Color glow, int glow_px) {
+void Label(Canvas& c, const std::string& text, const TextStyle& style, float x, float y, const Paint& fill,
+           Color outline, int outline_px, Color glow, int glow_px) {
   Mask m = TextMask(text, style, x, y, c.width(), c.height());
   if (m.w == 0) return;
   if (glow_px > 0) c.FillMask(m.Blurred(glow_px), Paint(glow), Blend::Add);

@@ -87,7 +87,9 @@ Contour RockOutline(Vec2 centre, float r, Rng& rng) {
 void Rock(Canvas& c, Vec2 at, float r, Color base, Rng& rng) {
   Contour outline = RockOutline({0, 0}, r, rng);
   std::vector<std::pair<Vec2, float>> craters;
-  for (int i = 0; i < 4; ++i) craters.push_back({{rng.Range(-r * 0.5f, r * 0.5f), rng.Range(-r * 0.5f, r * 0.5f)}, rng.Range(r * 0.1f, r * 0.22f)});
+  for (int i = 0; i < 4; ++i)
+    craters.push_back(
+        {{rng.Range(-r * 0.5f, r * 0.5f), rng.Range(-r * 0.5f, r * 0.5f)}, rng.Range(r * 0.1f, r * 0.22f)});
   for (float dy : {-static_cast<float>(kTile), 0.0f, static_cast<float>(kTile)}) {
     Vec2 p = at + Vec2{0, dy};
     Contour o;
@@ -95,7 +97,8 @@ void Rock(Canvas& c, Vec2 at, float r, Color base, Rng& rng) {
     Plate(c, o, base, 1.5f);
     for (auto& [off, cr] : craters) {
       c.FillCircle(p + off, cr, Paint(base * 0.55f));
-      c.StrokeLine(p + off + Vec2{-cr * 0.6f, cr * 0.7f}, p + off + Vec2{cr * 0.6f, cr * 0.7f}, 1.2f, Paint(base * 1.3f, 0.7f));
+      c.StrokeLine(p + off + Vec2{-cr * 0.6f, cr * 0.7f}, p + off + Vec2{cr * 0.6f, cr * 0.7f}, 1.2f,
+                   Paint(base * 1.3f, 0.7f));
     }
   }
 }

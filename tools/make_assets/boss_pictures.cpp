@@ -90,14 +90,24 @@ const Boss kBoss51{  // scene 6: a tall tower with striking arms below
     {{110, 190}, {160, -40}, {0, 60}},
     {0, -40}, 22, kAmber, kRedLight, 5100};
 
-const Boss kBoss31{  // scene 8: the dreadnought, last of them
-    {{{{80, -160}, {200, -130}, {226, -40}, {220, 60}, {180, 150}, {140, 120}, {150, 20}, {110, -80}}, true, kCrimson, 14},
-     {{{0, -186}, {50, -180}, {110, -140}, {130, -40}, {110, 80}, {70, 150}, {20, 186}, {0, 188}}, false, kDarkSteel * 1.7f, 46},
-     {{{0, -140}, {40, -130}, {60, -50}, {50, 60}, {0, 110}}, false, kCrimson * 1.1f, 10}},
-    {{190, 40}, {80, 100}, {160, -90}, {0, 140}},
-    {{40, -180}, {100, -150}, {180, -130}},
-    {{210, -30}, {170, 130}, {40, 160}},
-    {0, -20}, 26, kRedLight, Color{1.0f, 0.85f, 0.3f}, 3100};
+const Boss kBoss31{// scene 8: the dreadnought, last of them
+                   {{{{80, -160}, {200, -130}, {226, -40}, {220, 60}, {180, 150}, {140, 120}, {150, 20}, {110, -80}},
+                     true,
+                     kCrimson,
+                     14},
+                    {{{0, -186}, {50, -180}, {110, -140}, {130, -40}, {110, 80}, {70, 150}, {20, 186}, {0, 188}},
+                     false,
+                     kDarkSteel * 1.7f,
+                     46},
+                    {{{0, -140}, {40, -130}, {60, -50}, {50, 60}, {0, 110}}, false, kCrimson * 1.1f, 10}},
+                   {{190, 40}, {80, 100}, {160, -90}, {0, 140}},
+                   {{40, -180}, {100, -150}, {180, -130}},
+                   {{210, -30}, {170, 130}, {40, 160}},
+                   {0, -20},
+                   26,
+                   kRedLight,
+                   Color{1.0f, 0.85f, 0.3f},
+                   3100};
 
 const Boss kBoss61{  // scene 7: a storm engine of coils
     {{{{80, -140}, {220, -100}, {226, 0}, {200, 90}, {120, 40}}, true, kTeal, 14},
@@ -129,7 +139,8 @@ void HullSection(Canvas& c, Color base, Color band, uint32_t seed) {
   for (int i = 0; i < 10; ++i) Light(c, {rng.Range(40, 440), rng.Range(20, 460)}, 3.5f, band);
   Label(c, "警告", TextStyle{Face::Japanese, 72, 1.5f, Align::Centre}, 240, 272, Paint(band), Rgb(40, 10, 10), 3,
         band * 0.6f, 4);
-  Label(c, "WARNING", TextStyle{Face::Latin, 34, 0, Align::Centre}, 240, 318, Paint(Rgb(240, 240, 240)), Rgb(40, 10, 10), 2);
+  Label(c, "WARNING", TextStyle{Face::Latin, 34, 0, Align::Centre}, 240, 318, Paint(Rgb(240, 240, 240)),
+        Rgb(40, 10, 10), 2);
 }
 
 }  // namespace

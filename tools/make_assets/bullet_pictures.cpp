@@ -94,11 +94,13 @@ void Arm(Canvas& c, float lean_deg, Color color, uint32_t seed) {
   parts.push_back(t.Apply(CirclePoints({0, -8}, 13, 24)));
   for (int i = -1; i <= 1; ++i) {
     float fx = static_cast<float>(i) * 22;
-    parts.push_back(t.Apply(Contour{{fx * 0.3f - 6, 0}, {fx * 0.3f + 6, 0}, {fx + 5, 44}, {fx * 1.3f, 64}, {fx - 4, 44}}));
+    parts.push_back(
+        t.Apply(Contour{{fx * 0.3f - 6, 0}, {fx * 0.3f + 6, 0}, {fx + 5, 44}, {fx * 1.3f, 64}, {fx - 4, 44}}));
   }
   Mask m = PathMask(parts, c.width(), c.height());
   c.FillMask(m.Blurred(3), Paint(color * 0.9f), Blend::Add);
-  c.FillMask(m, Linear(t.Apply(Vec2{0, -68}), color * 0.35f, t.Apply(Vec2{0, 64}), Mix(color, kWhite, 0.35f)), Blend::Add);
+  c.FillMask(m, Linear(t.Apply(Vec2{0, -68}), color * 0.35f, t.Apply(Vec2{0, 64}), Mix(color, kWhite, 0.35f)),
+             Blend::Add);
   for (const Contour& p : parts) c.StrokePolyline(p, 1.2f, Paint(Mix(color, kWhite, 0.5f), 0.8f), true, Blend::Add);
   c.Glow(t.Apply(Vec2{0, -8}), 10 * t.scale.x, kWhite * 0.8f, 1.5f);
   for (int i = 0; i < 4; ++i) c.Glow(t.Apply(Vec2{rng.Range(-30, 30), rng.Range(20, 60)}), 3, kWhite * 0.7f, 1.5f);
@@ -138,12 +140,24 @@ void AddBulletPictures(PictureList& out) {
   out.push_back({"VAL11", 16, 16, [](Canvas& c) { Orb(c, {8, 8}, 7.8f, kOrange); }});
   out.push_back({"VAL12", 16, 16, [](Canvas& c) { Orb(c, {8, 8}, 7.8f, kPink); }});
   out.push_back({"VAL13", 16, 16, [](Canvas& c) { Orb(c, {8, 8}, 7.8f, kRed); }});
-  out.push_back({"VAL1", 256, 16, [](Canvas& c) { DrawCells(c, 16, 16, 16, [](Canvas& f, int k) { SpinningBall(f, 16, k, 16, kViolet, 2); }); }});
-  out.push_back({"VAL2", 256, 16, [](Canvas& c) { DrawCells(c, 16, 16, 16, [](Canvas& f, int k) { SpinningBall(f, 16, k, 16, kOrange, 3); }); }});
-  out.push_back({"VAL3", 256, 16, [](Canvas& c) { DrawCells(c, 16, 16, 16, [](Canvas& f, int k) { SpinningBall(f, 16, k, 16, kBlue, 2); }); }});
-  out.push_back({"VAL16241", 384, 16, [](Canvas& c) { DrawCells(c, 16, 16, 24, [](Canvas& f, int k) { SpinningBall(f, 16, k, 24, kLime, 3); }); }});
-  out.push_back({"VAL20241", 480, 20, [](Canvas& c) { DrawCells(c, 20, 20, 24, [](Canvas& f, int k) { SpinningBall(f, 20, k, 24, kPink, 3); }); }});
-  out.push_back({"VAL201", 200, 20, [](Canvas& c) { DrawCells(c, 20, 20, 10, [](Canvas& f, int k) { SpinningBall(f, 20, k, 10, kRed, 2); }); }});
+  out.push_back({"VAL1", 256, 16, [](Canvas& c) {
+                   DrawCells(c, 16, 16, 16, [](Canvas& f, int k) { SpinningBall(f, 16, k, 16, kViolet, 2); });
+                 }});
+  out.push_back({"VAL2", 256, 16, [](Canvas& c) {
+                   DrawCells(c, 16, 16, 16, [](Canvas& f, int k) { SpinningBall(f, 16, k, 16, kOrange, 3); });
+                 }});
+  out.push_back({"VAL3", 256, 16, [](Canvas& c) {
+                   DrawCells(c, 16, 16, 16, [](Canvas& f, int k) { SpinningBall(f, 16, k, 16, kBlue, 2); });
+                 }});
+  out.push_back({"VAL16241", 384, 16, [](Canvas& c) {
+                   DrawCells(c, 16, 16, 24, [](Canvas& f, int k) { SpinningBall(f, 16, k, 24, kLime, 3); });
+                 }});
+  out.push_back({"VAL20241", 480, 20, [](Canvas& c) {
+                   DrawCells(c, 20, 20, 24, [](Canvas& f, int k) { SpinningBall(f, 20, k, 24, kPink, 3); });
+                 }});
+  out.push_back({"VAL201", 200, 20, [](Canvas& c) {
+                   DrawCells(c, 20, 20, 10, [](Canvas& f, int k) { SpinningBall(f, 20, k, 10, kRed, 2); });
+                 }});
   out.push_back({"VALL20", 20, 20, [](Canvas& c) { Orb(c, {10, 10}, 9.8f, kOrange); }});
   out.push_back({"VAL401", 200, 40, [](Canvas& c) { DropSheet(c, 5, 50, kLime); }});
   out.push_back({"VAL402", 200, 40, [](Canvas& c) { DropSheet(c, 5, 50, kBlue); }});
@@ -163,7 +177,9 @@ void AddBulletPictures(PictureList& out) {
   out.push_back({"VALL302", 30, 30, Round([](Canvas& c) { Needle(c, {15, 15}, 26, 8, Radians(-90), kPink); })});
   out.push_back({"VAL15L", 15, 30, [](Canvas& c) { Needle(c, {7.5f, 15}, 28, 7, Radians(90), kOrange); }});
   out.push_back({"VAL151L", 60, 30, [](Canvas& c) {
-                   DrawCells(c, 30, 30, 2, [](Canvas& f, int k) { Needle(f, {15, 15}, 26, 7, Radians(k == 0 ? 45 : 135), kOrange); });
+                   DrawCells(c, 30, 30, 2, [](Canvas& f, int k) {
+                     Needle(f, {15, 15}, 26, 7, Radians(k == 0 ? 45 : 135), kOrange);
+                   });
                  }});
   // Spiral and chain bullets: round where no direction follows the flight,
   // otherwise pointing right (plus users) or left (minus users).
@@ -186,7 +202,8 @@ void AddBulletPictures(PictureList& out) {
                    ArmDef{"VALARM32", 80, 120, 0}, ArmDef{"VALARM33", 120, 120, -14}, ArmDef{"VALARM34", 120, 120, 14},
                    ArmDef{"VALARM70", 120, 120, 0}, ArmDef{"VALARM71", 120, 120, 14}, ArmDef{"VALARM72", 120, 120, -14},
                    ArmDef{"VALARM73", 60, 120, 0}, ArmDef{"VALARM74", 60, 60, 14}, ArmDef{"VALARM75", 60, 60, -14}})
-    out.push_back({a.name, a.w, a.h, [a](Canvas& c) { Arm(c, a.lean, kOrange, static_cast<uint32_t>(a.w * 7 + a.h)); }});
+    out.push_back(
+        {a.name, a.w, a.h, [a](Canvas& c) { Arm(c, a.lean, kOrange, static_cast<uint32_t>(a.w * 7 + a.h)); }});
   out.push_back({"VALARM51", 270, 400, [](Canvas& c) { DrawCells(c, 90, 400, 3, StrikeFrame); }});
 }
 

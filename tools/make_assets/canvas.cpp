@@ -81,8 +81,10 @@ Mask PathMask(const Path& path, int clip_w, int clip_h) {
       miny = std::min(miny, p.y), maxy = std::max(maxy, p.y);
     }
   if (minx > maxx) return m;
-  int x0 = std::max(0, static_cast<int>(std::floor(minx))), x1 = std::min(clip_w, static_cast<int>(std::ceil(maxx)) + 1);
-  int y0 = std::max(0, static_cast<int>(std::floor(miny))), y1 = std::min(clip_h, static_cast<int>(std::ceil(maxy)) + 1);
+  int x0 = std::max(0, static_cast<int>(std::floor(minx))),
+      x1 = std::min(clip_w, static_cast<int>(std::ceil(maxx)) + 1);
+  int y0 = std::max(0, static_cast<int>(std::floor(miny))),
+      y1 = std::min(clip_h, static_cast<int>(std::ceil(maxy)) + 1);
   if (x0 >= x1 || y0 >= y1) return m;
   m.x0 = x0, m.y0 = y0, m.w = x1 - x0, m.h = y1 - y0;
   m.cov.assign(static_cast<size_t>(m.w) * m.h, 0.0f);

@@ -34,7 +34,9 @@ void Turret(Canvas& c, const Transform& t, Vec2 at, float r, Color base, int bar
   ModelPlate(c, t, CirclePoints(at + Vec2{-r * 0.15f, -r * 0.15f}, r * 0.5f, 16), base * 1.2f, 0.6f);
 }
 
-void ModelLight(Canvas& c, const Transform& t, Vec2 at, float r, Color color) { Light(c, t.Apply(at), r * Scale(t), color); }
+void ModelLight(Canvas& c, const Transform& t, Vec2 at, float r, Color color) {
+  Light(c, t.Apply(at), r * Scale(t), color);
+}
 
 void Engine(Canvas& c, const Transform& t, Vec2 at, float r, Color glow) {
   ModelPlate(c, t, CirclePoints(at, r, 20), palette::kDarkSteel, 1.0f);

@@ -46,7 +46,8 @@ void Fragment(Canvas& c, int f) {
   c.Glow(m, 26, Color{0.2f, 0.7f, 1.0f} * (0.7f * pulse), 1.8f);
   Transform tr{m, a, {9, 9}};
   Contour shard = tr.Apply(Contour{{0, -1.3f}, {0.9f, 0.6f}, {0.1f, 1.0f}, {-0.8f, 0.4f}});
-  c.FillPolygon(shard, Linear(tr.Apply(Vec2{0, -1.3f}), Color{1, 1, 1}, tr.Apply(Vec2{0, 1}), Color{0.3f, 0.8f, 1.0f}), Blend::Add);
+  c.FillPolygon(shard, Linear(tr.Apply(Vec2{0, -1.3f}), Color{1, 1, 1}, tr.Apply(Vec2{0, 1}), Color{0.3f, 0.8f, 1.0f}),
+                Blend::Add);
   for (int i = 0; i < 3; ++i) {
     float sa = a * 1.7f + static_cast<float>(i) * 2.1f;
     c.Glow(m + Vec2{std::cos(sa), std::sin(sa)} * 16, 4, Color{0.7f, 0.95f, 1.0f}, 1.5f);
@@ -94,16 +95,20 @@ void AddEffectPictures(PictureList& out) {
                    c.Glow({40, 40}, 38, Color{1.0f, 0.6f, 0.9f} * 0.8f, 1.6f);
                    for (int i = 0; i < 8; ++i) {
                      float a = Radians(45.0f * static_cast<float>(i));
-                     c.StrokeLine({40, 40}, Vec2{40, 40} + Vec2{std::cos(a), std::sin(a)} * (i % 2 ? 20.0f : 34.0f), 2.5f,
-                                  Paint(Color{1, 0.8f, 1}), Blend::Add);
+                     c.StrokeLine({40, 40}, Vec2{40, 40} + Vec2{std::cos(a), std::sin(a)} * (i % 2 ? 20.0f : 34.0f),
+                                  2.5f, Paint(Color{1, 0.8f, 1}), Blend::Add);
                    }
                    c.Glow({40, 40}, 12, Color{1, 1, 1}, 1.2f);
                  }});
   out.push_back({"ZFIRE1", 400, 70, [](Canvas& c) {
-                   DrawCells(c, 20, 70, 20, [](Canvas& f, int k) { Exhaust(f, k, Color{1.0f, 0.35f, 0.1f}, Color{1.0f, 0.8f, 0.3f}); });
+                   DrawCells(c, 20, 70, 20, [](Canvas& f, int k) {
+                     Exhaust(f, k, Color{1.0f, 0.35f, 0.1f}, Color{1.0f, 0.8f, 0.3f});
+                   });
                  }});
   out.push_back({"ZFIRE2", 400, 70, [](Canvas& c) {
-                   DrawCells(c, 20, 70, 20, [](Canvas& f, int k) { Exhaust(f, k + 5, Color{0.35f, 0.4f, 1.0f}, Color{0.6f, 0.85f, 1.0f}); });
+                   DrawCells(c, 20, 70, 20, [](Canvas& f, int k) {
+                     Exhaust(f, k + 5, Color{0.35f, 0.4f, 1.0f}, Color{0.6f, 0.85f, 1.0f});
+                   });
                  }});
 }
 

@@ -40,14 +40,21 @@ void Disc(Canvas& c, const Transform& t) {
 // picture pixels relative to the model origin.
 void Faller(Canvas& c, const Transform& t, std::initializer_list<float> nozzles, float half_w, float len, Color base) {
   for (float nx : nozzles) {
-    ModelPlate(c, t, {{nx - 9, -len / 2 + 1}, {nx + 9, -len / 2 + 1}, {nx + 10, -len / 2 + 20}, {nx - 10, -len / 2 + 20}}, kDarkSteel, 1.0f);
+    ModelPlate(c, t,
+               {{nx - 9, -len / 2 + 1}, {nx + 9, -len / 2 + 1}, {nx + 10, -len / 2 + 20}, {nx - 10, -len / 2 + 20}},
+               kDarkSteel, 1.0f);
     ModelPlate(c, t, EllipsePoints({nx, -len / 2 + 3}, 7, 3, 0, 16), Color{0.12f, 0.1f, 0.1f}, 0.8f);
   }
-  Contour hull{{0, -len / 2 + 12}, {half_w * 0.7f, -len / 2 + 14}, {half_w, -len / 2 + 30}, {half_w * 0.9f, len / 2 - 16},
-               {half_w * 0.45f, len / 2 - 4}, {0, len / 2 - 2}};
+  Contour hull{{0, -len / 2 + 12},
+               {half_w * 0.7f, -len / 2 + 14},
+               {half_w, -len / 2 + 30},
+               {half_w * 0.9f, len / 2 - 16},
+               {half_w * 0.45f, len / 2 - 4},
+               {0, len / 2 - 2}};
   SymPlate(c, t, hull, base);
-  ModelGreeble(c, t, {{0, -len / 2 + 22}, {half_w * 0.6f, -len / 2 + 22}, {half_w * 0.6f, len / 2 - 22}, {0, len / 2 - 22}}, base,
-               static_cast<uint32_t>(len * 10 + half_w), 6);
+  ModelGreeble(c, t,
+               {{0, -len / 2 + 22}, {half_w * 0.6f, -len / 2 + 22}, {half_w * 0.6f, len / 2 - 22}, {0, len / 2 - 22}},
+               base, static_cast<uint32_t>(len * 10 + half_w), 6);
   for (float s : {-1.0f, 1.0f}) Turret(c, t, {s * half_w * 0.55f, len / 2 - 20}, 5, kSteel);
   ModelLight(c, t, {0, len / 2 - 12}, 3.5f, kRedLight);
 }
@@ -130,11 +137,17 @@ const LargeCraft kSweeper{  // SZAK50: broad-winged bomber
     {{26, -40}, {92, -10}, {96, 14}, {60, 18}, {26, 30}},
     {{0, -44}, {12, -36}, {12, 30}, {0, 44}},
     kCrimson, kSteel, kAmber, {{70, 2}, {0, 50}}, {{14, -66}}, {{90, 2}, {40, -10}}, 500};
-const LargeCraft kCarrier{  // SZAK51: round-bellied carrier sinking from the top
-    {{0, -104}, {40, -96}, {80, -64}, {100, -10}, {96, 40}, {64, 84}, {24, 104}, {0, 106}},
-    {{90, -30}, {116, -40}, {118, 30}, {96, 40}},
-    {{0, -70}, {36, -60}, {50, -10}, {40, 40}, {0, 60}},
-    kDarkSteel, kTeal, kCyanLight, {{52, 46}, {0, 78}, {62, -34}}, {{30, -96}, {70, -76}}, {{110, -5}, {0, -10}, {30, 20}}, 510};
+const LargeCraft kCarrier{// SZAK51: round-bellied carrier sinking from the top
+                          {{0, -104}, {40, -96}, {80, -64}, {100, -10}, {96, 40}, {64, 84}, {24, 104}, {0, 106}},
+                          {{90, -30}, {116, -40}, {118, 30}, {96, 40}},
+                          {{0, -70}, {36, -60}, {50, -10}, {40, 40}, {0, 60}},
+                          kDarkSteel,
+                          kTeal,
+                          kCyanLight,
+                          {{52, 46}, {0, 78}, {62, -34}},
+                          {{30, -96}, {70, -76}},
+                          {{110, -5}, {0, -10}, {30, 20}},
+                          510};
 const LargeCraft kDelta{  // SZAK52: a heavy delta that also flies diagonally
     {{0, -72}, {16, -70}, {40, -40}, {94, 40}, {90, 56}, {40, 50}, {20, 70}, {0, 76}},
     {},
@@ -163,9 +176,13 @@ void AddEnemyPictures(PictureList& out) {
   out.push_back({"SZAK3", 80, 100, [](Canvas& c) { Dart(c, Transform{{40, 50}, kPi, {1.45f, 1.6f}}, kOlive); }});
   out.push_back({"SZAK4", 100, 120, [](Canvas& c) { Dart(c, Transform{{50, 60}, kPi, {1.8f, 2.0f}}, kViolet); }});
   out.push_back({"SZAK6", 79, 79, [](Canvas& c) { Disc(c, Transform{{39.5f, 39.5f}, 0, {1, 1}}); }});
-  out.push_back({"SZAK9", 80, 80, [](Canvas& c) { Faller(c, Transform{{40, 40}, 0, {1, 1}}, {-25, 25}, 34, 78, kCrimson); }});
+  out.push_back({"SZAK9", 80, 80, [](Canvas& c) {
+                   Faller(c, Transform{{40, 40}, 0, {1, 1}}, {-25, 25}, 34, 78, kCrimson);
+                 }});
   out.push_back({"SZAK10", 70, 80, [](Canvas& c) { Faller(c, Transform{{35, 40}, 0, {1, 1}}, {0}, 30, 78, kBronze); }});
-  out.push_back({"SZAK12", 80, 100, [](Canvas& c) { Faller(c, Transform{{40, 50}, 0, {1, 1}}, {-29, 29}, 30, 98, kTeal); }});
+  out.push_back({"SZAK12", 80, 100, [](Canvas& c) {
+                   Faller(c, Transform{{40, 50}, 0, {1, 1}}, {-29, 29}, 30, 98, kTeal);
+                 }});
   out.push_back({"SZAK13", 80, 60, [](Canvas& c) { Glider(c, Transform{{40, 30}, 0, {1, 1.6f}}); }});
   // Down-right is a quarter turn clockwise short of down-left; the model faces down.
   out.push_back({"SZAK21", 90, 90, [](Canvas& c) { Diver(c, Transform{{45, 45}, Radians(-45), {1, 1}}); }});
@@ -181,8 +198,12 @@ void AddEnemyPictures(PictureList& out) {
                        Fighter(f, Transform{{50, 50}, Radians(a), {1, 1}});
                      });
                    }});
-  out.push_back({"SZAK40", 119, 119, [](Canvas& c) { Target(c, Transform{{59.5f, 59.5f}, 0, {1, 1}}, 4, kSteel, kRedLight); }});
-  out.push_back({"SZAK41", 119, 119, [](Canvas& c) { Target(c, Transform{{59.5f, 59.5f}, 0, {1, 1}}, 3, kTeal, kCyanLight); }});
+  out.push_back({"SZAK40", 119, 119, [](Canvas& c) {
+                   Target(c, Transform{{59.5f, 59.5f}, 0, {1, 1}}, 4, kSteel, kRedLight);
+                 }});
+  out.push_back({"SZAK41", 119, 119, [](Canvas& c) {
+                   Target(c, Transform{{59.5f, 59.5f}, 0, {1, 1}}, 3, kTeal, kCyanLight);
+                 }});
   out.push_back({"SZAK50", 200, 160, [](Canvas& c) { DrawLarge(c, Transform{{100, 80}, 0, {1, 1}}, kSweeper); }});
   out.push_back({"SZAK51", 240, 220, [](Canvas& c) { DrawLarge(c, Transform{{120, 110}, 0, {1, 1}}, kCarrier); }});
   out.push_back({"SZAK52", 200, 160, [](Canvas& c) { DrawLarge(c, Transform{{100, 80}, 0, {1, 1}}, kDelta); }});

@@ -57,7 +57,8 @@ int main(int argc, char** argv) {
   assets::PictureList pictures = assets::AllPictures();
   bool ok = true;
   if (!folder.empty()) {
-    ok = assets::MakeFolder(folder) && WritePictures(folder, pictures) && assets::WriteSounds(folder + "/SOUND") && assets::WriteMusic(folder + "/MIDI");
+    ok = assets::MakeFolder(folder) && WritePictures(folder, pictures) && assets::WriteSounds(folder + "/SOUND") &&
+         assets::WriteMusic(folder + "/MIDI");
   }
   if (ok && !sheet.empty()) ok = assets::WriteContactSheet(sheet, pictures);
   assets::CloseFonts();

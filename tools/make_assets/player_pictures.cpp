@@ -42,7 +42,8 @@ Path Crescent(float rx, float ry, float thickness) {
 void Wave(Canvas& c, Vec2 centre, float rx, float ry, float tilt_deg, Color color) {
   Transform t{centre, Radians(tilt_deg), {1, 1}};
   Path p = t.Apply(Crescent(rx, ry, ry * 0.35f));
-  c.FillPath(p, Linear(centre + Vec2{0, -ry}, Mix(color, Color{1, 1, 1}, 0.7f), centre + Vec2{0, ry * 0.3f}, color * 0.3f),
+  c.FillPath(p,
+             Linear(centre + Vec2{0, -ry}, Mix(color, Color{1, 1, 1}, 0.7f), centre + Vec2{0, ry * 0.3f}, color * 0.3f),
              Blend::Add);
   Path core = t.Apply(Crescent(rx * 0.85f, ry * 0.92f, ry * 0.12f));
   c.FillPath(core, Paint(Color{1, 1, 1}, 0.8f), Blend::Add);
@@ -65,7 +66,8 @@ void PowerItem(Canvas& c) {
   Color gold{1.0f, 0.8f, 0.3f}, green{0.3f, 1.0f, 0.5f};
   c.Glow(m, 29, green * 0.5f, 1.5f);
   Contour hex;
-  for (int i = 0; i < 6; ++i) hex.push_back(m + Vec2{std::cos(Radians(30.0f + 60.0f * i)), std::sin(Radians(30.0f + 60.0f * i))} * 22);
+  for (int i = 0; i < 6; ++i)
+    hex.push_back(m + Vec2{std::cos(Radians(30.0f + 60.0f * i)), std::sin(Radians(30.0f + 60.0f * i))} * 22);
   c.StrokePolyline(hex, 3, Paint(green), true, Blend::Add);
   c.FillPolygon(hex, Paint(green * 0.25f), Blend::Add);
   Label(c, "P", TextStyle{Face::Latin, 30, 0.6f, Align::Centre}, 30, 41, Paint(gold), {}, 0, gold * 0.7f, 2);
@@ -119,8 +121,9 @@ void AddPlayerPictures(PictureList& out) {
                    c.FillPath(Path{ring, inner}, Paint(g));
                    for (int i = 0; i < 4; ++i) {
                      float sx = (i & 1) ? 1.0f : -1.0f, sy = (i & 2) ? 1.0f : -1.0f;
-                     c.StrokePolyline({{30 + sx * 27, 30 + sy * 16}, {30 + sx * 27, 30 + sy * 27}, {30 + sx * 16, 30 + sy * 27}}, 2.5f,
-                                      Paint(g));
+                     c.StrokePolyline(
+                         {{30 + sx * 27, 30 + sy * 16}, {30 + sx * 27, 30 + sy * 27}, {30 + sx * 16, 30 + sy * 27}},
+                         2.5f, Paint(g));
                    }
                    c.FillCircle({30, 30}, 2.5f, Paint(Color{1, 0.3f, 0.3f}));
                  }});

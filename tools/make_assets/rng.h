@@ -32,7 +32,9 @@ inline uint32_t Hash(int x, int y, uint32_t seed) {
   return h ^ (h >> 16);
 }
 
-inline float HashUnit(int x, int y, uint32_t seed) { return static_cast<float>(Hash(x, y, seed) & 0xFFFFFF) / 16777216.0f; }
+inline float HashUnit(int x, int y, uint32_t seed) {
+  return static_cast<float>(Hash(x, y, seed) & 0xFFFFFF) / 16777216.0f;
+}
 
 // Value noise on a lattice of the given cell size; the lattice wraps every
 // period_x / period_y cells (0 = no wrap), which makes strips tile seamlessly.

@@ -23,14 +23,16 @@ void Logo(Canvas& c, float cx, float baseline, int size) {
 }
 
 void Panel(Canvas& c, float x, float y, float w, float h, Color edge) {
-  Contour box{{x + 8, y}, {x + w - 8, y}, {x + w, y + 8}, {x + w, y + h - 8}, {x + w - 8, y + h}, {x + 8, y + h}, {x, y + h - 8}, {x, y + 8}};
+  Contour box{{x + 8, y},         {x + w - 8, y}, {x + w, y + 8}, {x + w, y + h - 8},
+              {x + w - 8, y + h}, {x + 8, y + h}, {x, y + h - 8}, {x, y + 8}};
   c.FillPolygon(box, Linear({x, y}, Rgb(26, 34, 70), {x, y + h}, Rgb(12, 14, 36)));
   c.StrokePolyline(box, 2, Paint(edge), true);
 }
 
 // A key cap with its name.
 void KeyCap(Canvas& c, float x, float y, float w, const std::string& key) {
-  Contour cap{{x + 4, y}, {x + w - 4, y}, {x + w, y + 4}, {x + w, y + 24}, {x + w - 4, y + 28}, {x + 4, y + 28}, {x, y + 24}, {x, y + 4}};
+  Contour cap{{x + 4, y},          {x + w - 4, y},  {x + w, y + 4}, {x + w, y + 24},
+              {x + w - 4, y + 28}, {x + 4, y + 28}, {x, y + 24},    {x, y + 4}};
   c.FillPolygon(cap, Linear({x, y}, Rgb(210, 220, 240), {x, y + 28}, Rgb(110, 120, 150)));
   c.StrokePolyline(cap, 1.2f, Paint(Rgb(40, 44, 60)), true);
   Label(c, key, TextStyle{Face::Latin, 15, 0, Align::Centre}, x + w / 2, y + 20, Paint(Rgb(20, 24, 40)));
@@ -81,8 +83,8 @@ void Title(Canvas& c) {
   PlayerShip(c, Transform{{220, 270}, 0, {2.4f, 2.4f}}, 0);
   Logo(c, 220, 140, 76);
   Label(c, "STELLAR INTERCEPTOR", TextStyle{Face::Latin, 13, 0, Align::Centre}, 220, 170, Paint(kIce), kInk, 1);
-  Label(c, "Enterキーを押してください", TextStyle{Face::Japanese, 20, 0.4f, Align::Centre}, 220, 420, Paint(kGold), kInk, 2,
-        kGold * 0.4f, 3);
+  Label(c, "Enterキーを押してください", TextStyle{Face::Japanese, 20, 0.4f, Align::Centre}, 220, 420, Paint(kGold),
+        kInk, 2, kGold * 0.4f, 3);
   Label(c, "ESC 終了　S 一時停止　T タイトル　R リプレイ", TextStyle{Face::Japanese, 12, 0, Align::Centre}, 220, 456,
         Paint(Rgb(190, 200, 230)), kInk, 1);
 }
@@ -125,7 +127,8 @@ void ShipSelect(Canvas& c) {
     float x = 120 + 200.0f * static_cast<float>(i);
     PlayerShip(c, Transform{{x, 250}, 0, {1.8f, 1.8f}}, 0);
     KeyCap(c, x - 30, 340, 60, i == 0 ? "F5" : "F6");
-    Label(c, i == 0 ? "機体1" : "機体2", TextStyle{Face::Japanese, 18, 0, Align::Centre}, x, 400, Paint(kWhite), kInk, 1);
+    Label(c, i == 0 ? "機体1" : "機体2", TextStyle{Face::Japanese, 18, 0, Align::Centre}, x, 400, Paint(kWhite), kInk,
+          1);
   }
 }
 
@@ -154,7 +157,8 @@ Canvas Sky(Color top, Color bottom, uint32_t seed) {
 
 void Ending1(Canvas& c) {
   Canvas s = Sky(Rgb(30, 12, 40), Rgb(14, 10, 30), 1);
-  s.FillPolygon(Symmetric({{200, 120}, {250, 130}, {300, 170}, {320, 240}, {280, 300}, {200, 300}}, 200), Paint(Rgb(40, 36, 50)));
+  s.FillPolygon(Symmetric({{200, 120}, {250, 130}, {300, 170}, {320, 240}, {280, 300}, {200, 300}}, 200),
+                Paint(Rgb(40, 36, 50)));
   Explosion(s, {200, 200}, 110, 0.35f, {{1.0f, 0.9f, 0.5f}, {1.0f, 0.5f, 0.12f}, {0.55f, 0.08f, 0.04f}}, 9);
   Explosion(s, {120, 240}, 50, 0.2f, {{1.0f, 0.9f, 0.5f}, {1.0f, 0.5f, 0.12f}, {0.55f, 0.08f, 0.04f}}, 10);
   Explosion(s, {290, 220}, 40, 0.5f, {{1.0f, 0.9f, 0.5f}, {1.0f, 0.5f, 0.12f}, {0.55f, 0.08f, 0.04f}}, 11);
@@ -167,7 +171,8 @@ void Ending2(Canvas& c) {
   Planet(s, {330, 70}, 36, Rgb(90, 150, 230), Rgb(14, 24, 60), Color{0.3f, 0.6f, 1.0f});
   for (int i = 0; i < 3; ++i) {
     Vec2 p{120.0f + 70.0f * static_cast<float>(i), 220.0f - 40.0f * static_cast<float>(i)};
-    PlayerShip(s, Transform{p, Radians(40), {1.2f - 0.2f * static_cast<float>(i), 1.2f - 0.2f * static_cast<float>(i)}}, 0.3f);
+    PlayerShip(s, Transform{p, Radians(40), {1.2f - 0.2f * static_cast<float>(i), 1.2f - 0.2f * static_cast<float>(i)}},
+               0.3f);
   }
   c.Draw(s, 20, 20);
   EndingFrame(c, "翼を並べて、帰還の途につく。", "故郷の星へ。");
@@ -195,12 +200,15 @@ void Ending6(Canvas& c) {
   for (int i = 0; i < 40; ++i) c.Glow({rng.Range(10, 430), rng.Range(10, 300)}, rng.Range(1.5f, 3), kWhite * 0.7f, 2);
   Logo(c, 220, 190, 66);
   Label(c, "THE END", TextStyle{Face::Latin, 30, 0, Align::Centre}, 220, 280, Paint(kGold), kInk, 2, kGold * 0.3f, 3);
-  Label(c, "遊んでくれて、ありがとう。", TextStyle{Face::Japanese, 18, 0, Align::Centre}, 220, 380, Paint(kWhite), kInk, 1);
+  Label(c, "遊んでくれて、ありがとう。", TextStyle{Face::Japanese, 18, 0, Align::Centre}, 220, 380, Paint(kWhite), kInk,
+        1);
 }
 
 void GoodJob(Canvas& c) {
-  Label(c, "ミッション完了", TextStyle{Face::Japanese, 34, 0.8f, Align::Centre}, 150, 48, Paint(kGold), kInk, 2, kGold * 0.4f, 3);
-  Label(c, "よくやった、パイロット！", TextStyle{Face::Japanese, 18, 0, Align::Centre}, 150, 84, Paint(kWhite), kInk, 1);
+  Label(c, "ミッション完了", TextStyle{Face::Japanese, 34, 0.8f, Align::Centre}, 150, 48, Paint(kGold), kInk, 2,
+        kGold * 0.4f, 3);
+  Label(c, "よくやった、パイロット！", TextStyle{Face::Japanese, 18, 0, Align::Centre}, 150, 84, Paint(kWhite), kInk,
+        1);
 }
 
 // A 5x7 pixel font for the small HUD band: crisp at 10 pixels high.
@@ -279,7 +287,8 @@ void BigDigits(Canvas& c) {
   for (int d = 0; d < 10; ++d) {
     float x = 20.0f * static_cast<float>(d) + 10;
     Paint fill = Linear({x, 3}, kWhite, {x, 23}, Rgb(90, 190, 255));
-    Label(c, std::string(1, static_cast<char>('0' + d)), TextStyle{Face::Latin, 26, 0.4f, Align::Centre}, x, 22, fill, kInk, 1);
+    Label(c, std::string(1, static_cast<char>('0' + d)), TextStyle{Face::Latin, 26, 0.4f, Align::Centre}, x, 22, fill,
+          kInk, 1);
   }
 }
 
