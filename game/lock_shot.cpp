@@ -93,8 +93,8 @@ void LockShotInstance::Update(int) const {
         if (i < Row.Drift.size() && Row.Drift[i] != 0) {
           s.LaunchTimer += DriftRate * elSystem::FrameStep;
           if (s.LaunchTimer <= Row.DriftTime) {
-            s.X += static_cast<float>(Row.Drift[i]) * s.Speed * elSystem::FrameStep * Row.DriftAcross;
-            s.Y += s.Speed * elSystem::FrameStep * Row.DriftDown;
+            s.X += Row.DriftAcross.Of(static_cast<float>(Row.Drift[i]) * s.Speed * elSystem::FrameStep);
+            s.Y += Row.DriftDown.Of(s.Speed * elSystem::FrameStep);
           } else {
             s.LaunchTimer = DriftOver;
           }

@@ -46,6 +46,13 @@ constexpr DriftSigns AllDrift(int8_t sign) {
   return d;
 }
 
+// A part of a drift's speed x frame step, taken as written: times, then over.
+// A tenth is a division by ten, which a multiplication by 0.1f is not quite.
+struct DriftPart {
+  float Times = 1.0f, Over = 1.0f;
+  constexpr float Of(float v) const { return v * Times / Over; }
+};
+
 struct LockShotRow {
   std::span<enemies::LockOnRecord> Locks;  // record i for shot i
   void (*Hit)(int record);                 // the target's Hit (a boss's takes no slot)
@@ -59,7 +66,7 @@ struct LockShotRow {
   bool StoresLaunchVector;
   DriftSigns Drift;
   float DriftTime;               // the drift runs while its timer is at most this
-  float DriftAcross, DriftDown;  // parts of speed x frame step moved aside and down
+  DriftPart DriftAcross, DriftDown;  // of speed x frame step, moved aside and down
   bool AimsBeforeDrift;          // the heading is taken where the shot stood before its drift
   float LeaveX;                  // a shot right of it has left
   float HitLoY;                  // lowest y offset from the point that hits

@@ -20,8 +20,8 @@ constexpr LockShotRow Drifting(CraftTarget t, DriftSigns drift) {
                      false,   0.0f,
                      10.0f,   {600.0f, 700.0f, KeepSpeed},
                      true,    drift,
-                     30.0f,   0.5f,
-                     0.1f,    false,
+                     30.0f,   {1.0f, 2.0f},
+                     {1.0f, 10.0f}, false,
                      540.0f,
                      20.0f,   {Picture, Lightning, None}};
 }
@@ -32,8 +32,8 @@ constexpr LockShotRow Fast(CraftTarget t, float startY, float leaveX, float hitL
                      false,   0.0f,
                      startY,  {750.0f, 750.0f, 750.0f},
                      false,   {},
-                     0.0f,    0.0f,
-                     0.0f,    false,
+                     0.0f,    {},
+                     {},      false,
                      leaveX,
                      hitLoY,  {Picture, Lightning, None}};
 }

@@ -84,6 +84,35 @@ TEST_F(LockShotTest, SightMarksTheCraftWhoseLockBoxItOverlaps) {
   EXPECT_EQ(enemies::SpinningLockTarget04Locks[2].Locked, 1);
 }
 
+// The launch drift is a tenth of speed x frame step downwards, divided as
+// such: multiplying by 0.1f instead differs in the last place for about a
+// fifth of frame steps, which a replay would feel.
+TEST_F(LockShotTest, LaunchDriftDividesTheStepByTenAndTwo) {
+  enemies::RisingLockTarget01Slots[0] = ObjectSlot{};
+  enemies::RisingLockTarget01Slots[0].Active = 1;
+  LockOnRecord& r = enemies::RisingLockTarget01Locks[0];
+  const LockShotRecord& s = LockShot01Shots[0];
+  for (int k = 1; k <= 400; ++k) {
+    const float step = static_cast<float>(k) * 0.0001f + 0.01f;
+    enemies::ResetLockOn(enemies::RisingLockTarget01Locks);
+    r = LockOnRecord{310, 170, 1};
+    LockShot01Shots[0] = LockShotRecord{};
+    PlaceShip(80.0f, -10.0f);  // the shot leaves from y 0, where no sum hides the last place
+    LockShot01.Spawn();
+    ASSERT_EQ(s.Active, 1);
+    elSystem::FrameStep = step;
+    LockShot01.Update();
+    // The drift to the left, then the homing step along the heading it left.
+    float x = 100.0f, y = 0.0f;
+    x -= 600.0f * step / 2;
+    y += 600.0f * step / 10;
+    y += enemies::HeadedStepY(s.Heading, 600.0f);
+    x += enemies::HeadedStepX(s.Heading, 600.0f);
+    ASSERT_EQ(s.Y, y) << "frame step " << step;
+    ASSERT_EQ(s.X, x) << "frame step " << step;
+  }
+}
+
 TEST_F(LockShotTest, ALockedCraftDrawsAShotThatHomesHitsScoresAndUnlocks) {
   ObjectSlot& craft = enemies::RisingLockTarget01Slots[0];
   craft.X = 300.0f;
