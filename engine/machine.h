@@ -53,10 +53,13 @@ namespace elSystem {
 inline void Sleep(uint32_t ms) { platform::Sleep(ms); }
 // Seconds of the calendar clock.
 inline int64_t TimeSeconds() { return platform::TimeSeconds(); }
-// Up to `limit` bytes of a regular file (nothing else is read); false when
-// it cannot be read.
-inline bool ReadFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes) {
-  return platform::ReadRegularFileStart(name, limit, bytes);
+// Up to `limit` bytes of a regular file (nothing else is read, and no link is
+// followed); says whether the file was read, is missing or is there but
+// cannot be read, and `why` what went wrong.
+using platform::ReadResult;
+inline ReadResult ReadFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes,
+                                std::string* why = nullptr) {
+  return platform::ReadRegularFileStart(name, limit, bytes, platform::Links::NotFollowed, why);
 }
 // Writes the file anew through a fresh temporary file beside it, so that a
 // failure leaves the old contents; `why` says what failed.

@@ -24,11 +24,9 @@ bool IsSpace(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 // Up to `limit` bytes of the file; false when it cannot be opened or is not a
 // regular file (a FIFO there would block for ever).
 bool ReadFileStart(const char* name, size_t limit, std::vector<unsigned char>& bytes) {
-  return elSystem::ReadFileStart(name, limit, bytes);
+  return elSystem::ReadFileStart(name, limit, bytes) == elSystem::ReadResult::Read;
 }
 
-// A high score that cannot be saved is said once on stderr, until a save
-// succeeds again.
 bool SaveFailureReported = false;
 
 // "%d" of a float truncated toward zero, never converted blindly.
@@ -50,6 +48,13 @@ int ParseDecimal(const unsigned char* bytes, size_t size) {
   }
   if (negative) v = -v;
   return v > INT32_MAX ? INT32_MAX : static_cast<int>(v);
+}
+
+// A save failure is said once on stderr, until a save succeeds again.
+void ReportSaveFailure(const std::string& why) {
+  if (SaveFailureReported) return;
+  SaveFailureReported = true;
+  std::fprintf(stderr, "quorvane: the high score could not be saved: %s\n", why.c_str());
 }
 
 }  // namespace
@@ -77,16 +82,29 @@ void LoadHighScore() {
 
 void SaveHighScore() {
   // A higher score already on disk (a game that never read the file, or a
-  // file written meanwhile) is kept rather than written over.
-  LoadHighScore();
+  // file written meanwhile) is kept rather than written over. Only a missing
+  // file means that there is no score yet: one that is there but cannot be
+  // read may hold a better score than ours, and is left as it is.
+  std::vector<unsigned char> bytes;
+  std::string why;
+  switch (elSystem::ReadFileStart(HighScorePath, HighScoreFileSize, bytes, &why)) {
+    case elSystem::ReadResult::Read: {
+      int value = 0;
+      if (ParseScoreText(bytes.data(), bytes.size(), value) && value > HiScore) HiScore = value;
+      break;
+    }
+    case elSystem::ReadResult::Missing:
+      break;
+    case elSystem::ReadResult::Unreadable:
+      ReportSaveFailure(why + "; the file there is kept");
+      return;
+  }
   unsigned char buffer[HighScoreFileSize + 1] = {};
   std::snprintf(reinterpret_cast<char*>(buffer), sizeof buffer, "%d", HiScore);
-  std::string why;
   if (elSystem::ReplaceFile(HighScorePath, buffer, HighScoreFileSize, &why)) {
     SaveFailureReported = false;
-  } else if (!SaveFailureReported) {
-    SaveFailureReported = true;
-    std::fprintf(stderr, "quorvane: the high score could not be saved: %s\n", why.c_str());
+  } else {
+    ReportSaveFailure(why);
   }
 }
 

@@ -337,7 +337,7 @@ bool ReadBmpFile(const std::string& name, Bitmap& out) {
   // for its headers; anything longer is not a picture we can use.
   constexpr size_t Limit = static_cast<size_t>(MaxBitmapArea) * 4 + 65536;
   std::vector<uint8_t> bytes;
-  if (!ReadRegularFileStart(name, Limit + 1, bytes, Links::Followed) || bytes.size() > Limit) return false;
+  if (!ReadWholeRegularFile(name, Limit, bytes)) return false;
   return DecodeBmp(bytes.data(), bytes.size(), out);
 }
 

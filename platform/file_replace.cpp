@@ -1,21 +1,24 @@
 #include "platform/file_replace.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
+#include <ctime>
 
 #include "platform/system.h"
 
 namespace platform {
 
 namespace {
+
+constexpr char TempLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr size_t TempSuffixLength = 6;  // name.XXXXXX, as mkstemp makes them
 
 bool WriteAll(int fd, const uint8_t* data, size_t size) {
   while (size > 0) {
@@ -35,61 +38,202 @@ bool Fail(std::string* why, const std::string& what, int error) {
   return false;
 }
 
-}  // namespace
-
-bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t size, std::string* why) {
-  const std::string path = ResolvePath(name);
-  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  std::error_code ec;
-  if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
-    std::filesystem::create_directories(folder, ec);
-    if (ec) return Fail(why, "cannot make the folder " + folder.string(), ec.value());
+// A descriptor closed when it goes out of scope.
+class Fd {
+ public:
+  explicit Fd(int fd = -1) : fd_(fd) {}
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+  // Closes now, for a caller that wants to know whether the close worked.
+  int Close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result;
   }
 
-  // A fresh name made exclusively (O_EXCL: a link planted there is never
-  // followed), in the same folder so that the rename stays on one file system.
-  std::string temp = path + ".XXXXXX";
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return Fail(why, "cannot create a file beside " + path, errno);
-  // The name is made private (0600); the finished file is readable as before.
-  bool ok = ::fchmod(fd, 0644) == 0 && WriteAll(fd, data, size) && ::fsync(fd) == 0;
-  int error = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    error = errno;
+ private:
+  int fd_;
+};
+
+// Opens the folder that holds path's last component and puts that
+// component's name in leaf. Every folder on the way is opened relative to the
+// one before (from the working folder, or from / for an absolute path) and
+// never through a link, so that nothing swapped in on the way redirects us.
+// With make, a missing folder is made. -1 with errno set when it fails.
+int OpenFolderOf(const std::string& path, bool make, std::string& leaf) {
+  const size_t slash = path.rfind('/');
+  leaf = slash == std::string::npos ? path : path.substr(slash + 1);
+  int dir = ::open(!path.empty() && path[0] == '/' ? "/" : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0 || slash == std::string::npos) return dir;
+  size_t pos = 0;
+  while (pos < slash) {
+    size_t next = path.find('/', pos);
+    if (next == std::string::npos || next > slash) next = slash;
+    const std::string part = path.substr(pos, next - pos);
+    pos = next + 1;
+    if (part.empty() || part == ".") continue;
+    constexpr int Flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    int sub = ::openat(dir, part.c_str(), Flags);
+    if (sub < 0 && errno == ENOENT && make && (::mkdirat(dir, part.c_str(), 0755) == 0 || errno == EEXIST))
+      sub = ::openat(dir, part.c_str(), Flags);
+    const int error = errno;
+    ::close(dir);
+    errno = error;
+    if (sub < 0) return -1;
+    dir = sub;
   }
-  if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
-    ok = false;
-    error = errno;
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return Fail(why, "cannot write " + path, error);
-  }
-  return true;
+  return dir;
 }
 
-bool ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes, Links links) {
-  const int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::NotFollowed ? O_NOFOLLOW : 0);
-  const int fd = ::open(ResolvePath(name).c_str(), flags);
-  if (fd < 0) return false;
-  struct stat st{};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return false;
+// A fresh name beside leaf, made exclusively (a name planted there, link or
+// not, is never opened). -1 with errno set when it fails.
+int CreateTemporary(int dir, const std::string& leaf, std::string& temp) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    unsigned char noise[TempSuffixLength];
+    if (::getrandom(noise, sizeof noise, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof noise)) {
+      const unsigned long mix = static_cast<unsigned long>(std::time(nullptr)) * 2654435761u +
+                                static_cast<unsigned long>(::getpid()) * 40503u + static_cast<unsigned>(attempt);
+      for (size_t i = 0; i < sizeof noise; ++i) noise[i] = static_cast<unsigned char>(mix >> (i * 5));
+    }
+    temp = leaf + '.';
+    for (unsigned char c : noise) temp += TempLetters[c % (sizeof TempLetters - 1)];
+    const int fd = ::openat(dir, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd >= 0 || errno != EEXIST) return fd;
   }
-  // Room for what the file holds now, never for a limit it does not reach.
-  const size_t want = std::min(limit, static_cast<size_t>(st.st_size));
+  errno = EEXIST;
+  return -1;
+}
+
+bool IsTemporaryOf(const std::string& name, const std::string& leaf) {
+  if (name.size() != leaf.size() + 1 + TempSuffixLength || name.compare(0, leaf.size(), leaf) != 0 ||
+      name[leaf.size()] != '.')
+    return false;
+  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(leaf.size() + 1), name.end(),
+                     [](char c) { return std::strchr(TempLetters, c) != nullptr && c != 0; });
+}
+
+// Removes the temporary files an earlier writer of leaf left behind: only
+// regular files of this user with exactly such a name.
+void RemoveStaleTemporaries(int dir, const std::string& leaf) {
+  const int listing = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (listing < 0) return;
+  DIR* d = ::fdopendir(listing);
+  if (!d) {
+    ::close(listing);
+    return;
+  }
+  while (const dirent* e = ::readdir(d)) {
+    if (!IsTemporaryOf(e->d_name, leaf)) continue;
+    struct stat st{};
+    if (::fstatat(dir, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+      ::unlinkat(dir, e->d_name, 0);
+  }
+  ::closedir(d);
+}
+
+ReadResult Refused(std::string* why, const std::string& what, int error) {
+  Fail(why, what, error);
+  return error == ENOENT ? ReadResult::Missing : ReadResult::Unreadable;
+}
+
+// Reads up to want bytes; false on an I/O error. A file that shrank since it
+// was measured gives what it still holds.
+bool ReadUpTo(int fd, size_t want, std::vector<uint8_t>& bytes) {
   bytes.resize(want);
   size_t got = 0;
   while (got < want) {
     const ssize_t n = ::read(fd, bytes.data() + got, want - got);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
+    if (n < 0) return false;
+    if (n == 0) break;
     got += static_cast<size_t>(n);
   }
   bytes.resize(got);
-  ::close(fd);
+  return true;
+}
+
+}  // namespace
+
+bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t size, std::string* why) {
+  const std::string path = ResolvePath(name);
+  std::string leaf;
+  Fd dir(OpenFolderOf(path, true, leaf));
+  if (dir.get() < 0) return Fail(why, "cannot open the folder of " + path + " (a link is not followed)", errno);
+  struct stat st{};
+  if (::fstat(dir.get(), &st) != 0) return Fail(why, "cannot open the folder of " + path, errno);
+  if (st.st_uid != ::geteuid()) return Fail(why, "the folder of " + path + " belongs to another user", EPERM);
+  if (InstanceLockHeld()) RemoveStaleTemporaries(dir.get(), leaf);
+
+  std::string temp;
+  Fd fd(CreateTemporary(dir.get(), leaf, temp));
+  if (fd.get() < 0) return Fail(why, "cannot create a file beside " + path, errno);
+  // The name is made private (0600); the finished file is readable as before.
+  bool ok = ::fchmod(fd.get(), 0644) == 0 && WriteAll(fd.get(), data, size) && ::fsync(fd.get()) == 0;
+  int error = errno;
+  if (fd.Close() != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (ok && ::renameat(dir.get(), temp.c_str(), dir.get(), leaf.c_str()) != 0) {
+    ok = false;
+    error = errno;
+  }
+  if (!ok) {
+    ::unlinkat(dir.get(), temp.c_str(), 0);
+    return Fail(why, "cannot write " + path, error);
+  }
+  // The rename itself reaches the disk only with its folder: without this a
+  // power cut could bring back the old file.
+  ::fsync(dir.get());
+  return true;
+}
+
+ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes, Links links,
+                                std::string* why) {
+  bytes.clear();
+  const std::string path = ResolvePath(name);
+  constexpr int Flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
+  int opened = -1;
+  if (links == Links::Followed) {
+    opened = ::open(path.c_str(), Flags);
+  } else {
+    std::string leaf;
+    Fd dir(OpenFolderOf(path, false, leaf));
+    if (dir.get() < 0) return Refused(why, "cannot read " + path + " (a link is not followed)", errno);
+    opened = ::openat(dir.get(), leaf.c_str(), Flags | O_NOFOLLOW);
+  }
+  if (opened < 0) return Refused(why, "cannot read " + path, errno);
+  Fd fd(opened);
+  struct stat st{};
+  if (::fstat(fd.get(), &st) != 0) return Refused(why, "cannot read " + path, errno);
+  if (!S_ISREG(st.st_mode)) {
+    if (why) *why = path + " is not a regular file";
+    return ReadResult::Unreadable;
+  }
+  // Room for what the file holds now, never for a limit it does not reach.
+  if (!ReadUpTo(fd.get(), std::min(limit, static_cast<size_t>(st.st_size)), bytes)) {
+    const int error = errno;
+    bytes.clear();
+    return Refused(why, "cannot read " + path, error);
+  }
+  return ReadResult::Read;
+}
+
+bool ReadWholeRegularFile(const std::string& name, size_t limit, std::vector<uint8_t>& bytes) {
+  bytes.clear();
+  Fd fd(::open(ResolvePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat st{};
+  if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
+      static_cast<uint64_t>(st.st_size) > limit)
+    return false;
+  if (!ReadUpTo(fd.get(), static_cast<size_t>(st.st_size), bytes)) {
+    bytes.clear();
+    return false;
+  }
   return true;
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/file_replace.h"
 #include "platform/midi_file.h"
 #include "platform/midi_sequencer.h"
 #include "platform/music_source.h"
@@ -62,21 +63,12 @@ std::optional<Words> Split(std::string_view command) {
   return words;
 }
 
-// The whole file, or nothing when it cannot be read or is too large to be a
-// song of ours (which then fails the check).
+// The whole file, or nothing when it cannot be read; of a file too large to
+// be a song of ours only enough to fail the check.
 std::optional<std::vector<uint8_t>> ReadSong(const std::string& path) {
-  std::FILE* f = OpenFile(path, "rb");
-  if (!f) return std::nullopt;
   std::vector<uint8_t> bytes;
-  uint8_t buffer[16384];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-    bytes.insert(bytes.end(), buffer, buffer + n);
-    if (bytes.size() > MaxMidiFileBytes) break;
-  }
-  const bool failed = std::ferror(f) != 0;
-  std::fclose(f);
-  if (failed) return std::nullopt;
+  if (ReadRegularFileStart(path, MaxMidiFileBytes + 1, bytes, Links::Followed) != ReadResult::Read)
+    return std::nullopt;
   return bytes;
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/bytes.h"
+#include "platform/file_replace.h"
 #include "platform/system.h"
 
 namespace platform {
@@ -117,18 +118,8 @@ bool ParseWave(const uint8_t* bytes, size_t size, WaveData& out) {
 
 bool ReadWaveFile(const std::string& path, WaveData& out) {
   out = WaveData{};
-  std::FILE* file = OpenFile(path, "rb");
-  if (!file) return false;
   std::vector<uint8_t> bytes;
-  bool ok = std::fseek(file, 0, SEEK_END) == 0;
-  const long length = ok ? std::ftell(file) : -1;
-  ok = ok && length >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
-  if (ok) {
-    bytes.resize(static_cast<size_t>(length));
-    ok = bytes.empty() || std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  }
-  std::fclose(file);
-  return ok && ParseWave(bytes.data(), bytes.size(), out);
+  return ReadWholeRegularFile(path, MaxWaveFileBytes, bytes) && ParseWave(bytes.data(), bytes.size(), out);
 }
 
 std::vector<uint8_t> EncodeWave(const WaveData& wave) {

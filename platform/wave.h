@@ -39,7 +39,12 @@ struct WaveData {
 // Parses a whole RIFF WAVE image. Every chunk size is checked against the
 // image; a "data" chunk that runs past the end is a failure.
 bool ParseWave(const uint8_t* bytes, size_t size, WaveData& out);
-// Reads the file (found case-insensitively, as OpenFile does) and parses it.
+// The largest sound file read, far above any sound of ours (six minutes of
+// CD-quality stereo); a larger one is a bad file, refused before it is read.
+constexpr size_t MaxWaveFileBytes = size_t{64} * 1024 * 1024;
+
+// Reads the file (found case-insensitively, as OpenFile does; only a regular
+// file, never waiting on a FIFO or a device) and parses it.
 bool ReadWaveFile(const std::string& path, WaveData& out);
 // A canonical 44-byte-header file for a PCM sample (extra bytes go into the
 // "fmt " chunk).

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <chrono>
 #include <future>
 
@@ -20,6 +21,7 @@
 #include "game/replay.h"
 #include "game/score.h"
 #include "game/score_file.h"
+#include "platform/system.h"
 #include "support/temp_folder.h"
 
 using namespace replay;
@@ -132,6 +134,112 @@ TEST_F(ScoreFileTest, SaveWithoutAPlaceToWriteChangesNothingAndSaysSoOnce) {
   EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
 }
 
+// Only a missing file means "no score yet". What is there but cannot be read
+// may hold a better score than this run's, and a link, at the file's place or
+// the folder's, may lead into another user's files: neither is written, and
+// the save says so once.
+TEST_F(ScoreFileTest, WhatCannotBeReadOrLeadsElsewhereIsNeverWritten) {
+  namespace fs = std::filesystem;
+  const bool root = geteuid() == 0;
+  struct Case {
+    const char* what;
+    bool needsRoot, skipAsRoot;
+    void (*plant)(const std::string& work);
+    const char* watched;  // a file that must keep "888888"
+    const char* untouched;  // a folder that must gain no file
+  };
+  const Case cases[] = {
+      {"the file a link to a better score", false, false,
+       [](const std::string& w) {
+         ASSERT_TRUE(testing_support::WriteBytes(w + "best.dat", Bytes("888888")));
+         fs::create_directory("SCORE");
+         ASSERT_EQ(symlink((w + "best.dat").c_str(), "SCORE/score.dat"), 0);
+       },
+       "best.dat", nullptr},
+      {"the file unreadable to its owner", false, true,
+       [](const std::string& w) {
+         ASSERT_TRUE(testing_support::WriteBytes(w + "SCORE/score.dat", Bytes("888888")));
+         ASSERT_EQ(chmod("SCORE/score.dat", 0), 0);
+       },
+       nullptr, nullptr},
+      {"the folder a link to another user's folder with a score", false, false,
+       [](const std::string& w) {
+         ASSERT_TRUE(testing_support::WriteBytes(w + "victim/score.dat", Bytes("888888")));
+         ASSERT_EQ(symlink((w + "victim").c_str(), "SCORE"), 0);
+       },
+       "victim/score.dat", "victim"},
+      {"the folder a link to an empty folder", false, false,
+       [](const std::string& w) {
+         fs::create_directory(w + "victim");
+         ASSERT_EQ(symlink((w + "victim").c_str(), "SCORE"), 0);
+       },
+       nullptr, "victim"},
+      {"the folder another user's", true, false,
+       [](const std::string&) {
+         fs::create_directory("SCORE");
+         ASSERT_EQ(chown("SCORE", 65534, 65534), 0);
+       },
+       nullptr, "SCORE"},
+  };
+  for (const Case& c : cases) {
+    if ((c.needsRoot && !root) || (c.skipAsRoot && root)) continue;
+    fs::remove_all("SCORE");
+    fs::remove_all("victim");
+    fs::remove("best.dat");
+    // A save that works first, so that no earlier failure is still pending.
+    HiScore = 1;
+    SaveHighScore();
+    fs::remove_all("SCORE");
+    c.plant(work.path);
+    HiScore = 500;
+    testing::internal::CaptureStderr();
+    SaveHighScore();
+    SaveHighScore();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << c.what << ": " << said;
+    EXPECT_NE(said.find("high score could not be saved"), std::string::npos) << c.what << ": " << said;
+    if (c.watched) {
+      EXPECT_EQ(ReadFile(c.watched), Bytes("888888")) << c.what;
+    }
+    if (c.untouched) {
+      for (const auto& e : fs::directory_iterator(c.untouched))
+        EXPECT_EQ(e.path().filename(), "score.dat") << c.what << " gained " << e.path();
+    }
+    if (fs::is_regular_file(fs::symlink_status("SCORE/score.dat"))) {
+      chmod("SCORE/score.dat", 0644);
+      EXPECT_EQ(ReadFile("SCORE/score.dat"), Bytes("888888")) << c.what;
+    }
+  }
+  fs::remove_all("SCORE");
+}
+
+// A copy killed while writing leaves its temporary file; the next copy, once
+// it holds the single-instance lock (so no other copy is writing), removes
+// those, and only those.
+TEST_F(ScoreFileTest, StaleTemporaryFilesGoWhileTheLockIsHeld) {
+  namespace fs = std::filesystem;
+  TempFolder runtime;
+  chmod(runtime.path.c_str(), 0700);
+  const char* old = std::getenv("XDG_RUNTIME_DIR");
+  const std::string saved = old ? old : "";
+  setenv("XDG_RUNTIME_DIR", runtime.path.c_str(), 1);
+  ASSERT_TRUE(platform::AcquireInstanceLock("ScoreFileTest"));
+  ASSERT_TRUE(platform::InstanceLockHeld());
+  const char* stale[] = {"score.dat.a1B2c3", "score.dat.ZZZZZZ"};
+  const char* kept[] = {"score.dat.toolong7", "score.dat.ab", "other.dat.a1B2c3", "score.dat.a-B2c3"};
+  for (const char* name : stale) ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/" + name, Bytes("1")));
+  for (const char* name : kept) ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/" + name, Bytes("1")));
+  ASSERT_EQ(symlink((work.path + "target").c_str(), "SCORE/score.dat.link01"), 0);
+  HiScore = 77;
+  SaveHighScore();
+  platform::ReleaseInstanceLock();
+  if (old) setenv("XDG_RUNTIME_DIR", saved.c_str(), 1); else unsetenv("XDG_RUNTIME_DIR");
+  for (const char* name : stale) EXPECT_FALSE(fs::exists(fs::symlink_status(std::string("SCORE/") + name))) << name;
+  for (const char* name : kept) EXPECT_TRUE(fs::exists(std::string("SCORE/") + name)) << name;
+  EXPECT_TRUE(fs::is_symlink("SCORE/score.dat.link01")) << "only regular files are taken for stale ones";
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(ReadFile("SCORE/score.dat").data())), "77");
+}
+
 TEST_F(ScoreFileTest, PlantedLinkAtTheTemporaryNameIsNotFollowed) {
   ASSERT_TRUE(testing_support::WriteBytes(work.path + "victim.txt", Bytes("precious")));
   std::filesystem::create_directory("SCORE");
@@ -156,7 +264,8 @@ TEST_F(ScoreFileTest, FifoInPlaceOfTheFileIsABadFileNotAHang) {
   }
   load.wait();
   EXPECT_EQ(HiScore, 300);
-  // Saving reads first as well, then puts a regular file in the FIFO's place.
+  // Saving reads first as well; what it cannot read it leaves in place.
+  testing::internal::CaptureStderr();
   auto save = std::async(std::launch::async, [] { SaveHighScore(); });
   if (save.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
     ADD_FAILURE() << "saving over the FIFO blocked";
@@ -164,7 +273,9 @@ TEST_F(ScoreFileTest, FifoInPlaceOfTheFileIsABadFileNotAHang) {
     if (fd >= 0) close(fd);
   }
   save.wait();
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(ReadFile("SCORE/score.dat").data())), "300");
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status("SCORE/score.dat")));
+  EXPECT_NE(said.find("not a regular file"), std::string::npos) << said;
 }
 
 TEST_F(ScoreFileTest, ReplayFileHoldsTheLastTextOfTheCurrentRecord) {

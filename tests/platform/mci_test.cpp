@@ -1,6 +1,7 @@
 // The sequencer's command strings: a whole session, replies, errors, files
 // that cannot be played, and the command log.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "platform/mci.h"
 #include "platform/midi_file.h"
 #include "platform/midi_sequencer.h"
+#include "support/fifo.h"
 #include "support/midi_songs.h"
 
 using platform::MciSendString;
@@ -84,6 +86,19 @@ TEST_F(MciTest, FilesThatCannotBePlayedLeaveNothingOpen) {
     EXPECT_EQ(MciSendString("play midi notify", nullptr, 1), platform::MciUnknownDevice) << c.file;
     EXPECT_EQ(MciSendString("close midi", nullptr), platform::MciUnknownDevice) << c.file;
   }
+}
+
+// A FIFO in the song's place would block the open for ever (and with it the
+// game, deaf to SIGTERM): it is a file that cannot be read.
+TEST_F(MciTest, AFifoInPlaceOfTheSongIsNotWaitedOn) {
+  const std::string fifo = dir.path + "MIDI/FIFO.MID";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  int result = platform::MciOk;
+  EXPECT_TRUE(testing_support::ReturnsDespiteFifo(fifo, [&] {
+    result = MciSendString(OpenCommand("MIDI/FIFO.MID"), nullptr);
+  })) << "opening the FIFO blocked";
+  EXPECT_EQ(result, platform::MciFileNotFound);
+  EXPECT_EQ(platform::Sequencer().Mode(), platform::SequenceMode::Closed);
 }
 
 TEST_F(MciTest, MalformedCommandsAreRefused) {

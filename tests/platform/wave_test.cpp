@@ -1,9 +1,12 @@
 // RIFF WAVE reading: the chunks found, every size checked against the image.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 
 #include "platform/wave.h"
+#include "support/fifo.h"
 #include "support/sound_files.h"
 
 using platform::ParseWave;
@@ -130,6 +133,28 @@ TEST(WaveReader, FileIsFoundIgnoringCase) {
   EXPECT_FALSE(platform::ReadWaveFile(folder.Path("SOUND/NONE.WAV"), out));
   folder.Write("SOUND/EMPTY.WAV", {});
   EXPECT_FALSE(platform::ReadWaveFile(folder.Path("SOUND/EMPTY.WAV"), out));
+}
+
+// A sound is read only from a regular file of a sane size: a FIFO in its
+// place would hang the start, and a huge (sparse) file would take all memory
+// before being refused. Both are bad files.
+TEST(WaveReader, FifoAndHugeFilesAreBadFilesNotHangsOrAborts) {
+  testing_support::SoundFolder folder;
+  folder.WriteWave("SOUND/SHOT.WAV", Pcm16(11025, 1, {1, 2, 3}));
+  WaveData out;
+  ASSERT_EQ(mkfifo(folder.Path("SOUND/FIFO.WAV").c_str(), 0600), 0);
+  bool read = true;
+  EXPECT_TRUE(testing_support::ReturnsDespiteFifo(folder.Path("SOUND/FIFO.WAV"), [&] {
+    read = platform::ReadWaveFile(folder.Path("SOUND/FIFO.WAV"), out);
+  })) << "reading the FIFO blocked";
+  EXPECT_FALSE(read);
+
+  // A real header, then a size far past any sound: 64 GB, and just past the cap.
+  for (const off_t size : {off_t{64} << 30, static_cast<off_t>(platform::MaxWaveFileBytes) + 1}) {
+    ASSERT_EQ(truncate(folder.Path("SOUND/SHOT.WAV").c_str(), size), 0);
+    EXPECT_FALSE(platform::ReadWaveFile(folder.Path("SOUND/SHOT.WAV"), out)) << size;
+    EXPECT_TRUE(out.samples.empty());
+  }
 }
 
 }  // namespace
