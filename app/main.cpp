@@ -9,6 +9,16 @@
 #include "platform/sdl/sdl_joystick.h"
 #include "platform/system.h"
 
+namespace {
+
+// With the display gone the program cannot end in order; the game's own save
+// still runs, unless the orderly end already ran it.
+void SaveOnLostDisplay() {
+  if (!elSystem::ExitDoneFlag && elSystem::Game.OnExit) elSystem::Game.OnExit();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   platform::InstallTerminationHandlers();
   std::string command_line;
@@ -16,16 +26,22 @@ int main(int argc, char** argv) {
     if (i > 1) command_line += ' ';
     command_line += argv[i];
   }
-  if (!platform::InstallSdlBackend()) {
+  if (!platform::InstallSdlBackend(&SaveOnLostDisplay)) {
     std::fprintf(stderr, "quorvane: no display could be opened\n");
     return 1;
   }
   platform::InstallSdlJoysticks();
   platform::InstallSdlAudio();
   elSystem::Game = game::Hooks();
-  const int result = elSystem::WinMain(command_line.c_str(), 1);
+  int result = elSystem::WinMain(command_line.c_str(), 1);
   platform::ShutdownSdlAudio();
   platform::ShutdownSdlJoysticks();
   platform::ShutdownSdlBackend();
+  if (platform::InstanceLockRefused()) {
+    std::fprintf(stderr, "quorvane: the game is already running; its window is brought to the front\n");
+    result = 1;
+  }
+  // Ended by a signal, after the orderly end: the shell sees which one.
+  if (const int signal = platform::TerminationSignal()) result = 128 + signal;
   return result;
 }

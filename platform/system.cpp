@@ -2,9 +2,11 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
 #include <strings.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/sysinfo.h>
@@ -25,9 +27,12 @@ namespace {
 
 std::string g_folder_override;
 int g_lock_fd = -1;
+bool g_lock_refused = false;
 std::string g_lock_path;
 volatile sig_atomic_t g_raise_requested = 0;
 volatile sig_atomic_t g_terminate_requested = 0;
+volatile sig_atomic_t g_terminate_signal = 0;
+pid_t g_forking_process = 0;
 
 // True when path is a real folder (not a link) of this user that nobody else
 // can write to, so that nobody else can plant files in it.
@@ -98,7 +103,36 @@ bool IsOtherCopy(long pid) {
 }
 
 void OnRaiseSignal(int) { g_raise_requested = 1; }
-void OnTerminateSignal(int) { g_terminate_requested = 1; }
+void OnTerminateSignal(int signal) {
+  g_terminate_signal = signal;
+  g_terminate_requested = 1;
+}
+
+constexpr int CloseSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+void BeforeFork() { g_forking_process = getpid(); }
+
+// A child of ours (the error box's helper, which a library forks without an
+// exec) must not act as part of the game: our handlers would turn the game's
+// SIGTERM into a flag it never reads, and the inherited lock would keep every
+// later start out for as long as the child lives. Only async-signal-safe calls
+// here: another thread may have held any lock at the fork.
+void InChild() {
+  struct sigaction dfl{};
+  dfl.sa_handler = SIG_DFL;
+  sigemptyset(&dfl.sa_mask);
+  for (int s = 1; s < NSIG; ++s) sigaction(s, &dfl, nullptr);  // KILL, STOP and reserved ones refuse
+  sigset_t none;
+  sigemptyset(&none);
+  sigprocmask(SIG_SETMASK, &none, nullptr);
+  if (g_lock_fd >= 0) {
+    close(g_lock_fd);  // never flock(LOCK_UN): that would free the game's lock too
+    g_lock_fd = -1;
+  }
+  // It dies with the game, even when the game is killed outright.
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (getppid() != g_forking_process) _exit(1);
+}
 
 bool Exists(const std::string& p) { return access(p.c_str(), F_OK) == 0; }
 
@@ -195,8 +229,10 @@ bool AcquireInstanceLock(const std::string& name) {
   const int fd = OpenLockFile(path, O_RDWR | O_CREAT);
   if (fd < 0) return true;  // no safe place for a lock: do not refuse to run
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int error = errno;
     close(fd);
-    return errno == EWOULDBLOCK ? false : true;
+    g_lock_refused = error == EWOULDBLOCK;
+    return !g_lock_refused;
   }
   // The holder's pid lets a second copy ask it to raise its window.
   if (ftruncate(fd, 0) == 0) {
@@ -225,6 +261,8 @@ void ReleaseInstanceLock() {
 
 bool InstanceLockHeld() { return g_lock_fd >= 0; }
 
+bool InstanceLockRefused() { return g_lock_refused; }
+
 void RequestRaiseOfHolder(const std::string& name) {
   const int fd = OpenLockFile(LockPath(name), O_RDONLY);
   if (fd < 0) return;
@@ -248,9 +286,12 @@ void InstallTerminationHandlers() {
   sa.sa_handler = OnTerminateSignal;
   sigemptyset(&sa.sa_mask);
   sa.sa_flags = SA_RESTART;
-  sigaction(SIGINT, &sa, nullptr);
-  sigaction(SIGTERM, &sa, nullptr);
+  for (int s : CloseSignals) sigaction(s, &sa, nullptr);
+  static bool fork_guarded = false;
+  if (!fork_guarded) fork_guarded = pthread_atfork(&BeforeFork, nullptr, &InChild) == 0;
 }
+
+int TerminationSignal() { return g_terminate_signal; }
 
 bool TerminationPending() { return g_terminate_requested != 0; }
 

@@ -47,6 +47,8 @@ OsVersion GetOsVersion();
 bool AcquireInstanceLock(const std::string& name);
 void ReleaseInstanceLock();
 bool InstanceLockHeld();
+// True once an Acquire was refused because another process holds the lock.
+bool InstanceLockRefused();
 // Asks the holder of the lock to bring its window to the front; the pid in
 // the file is only signalled when it is another copy of this program run by
 // this user.
@@ -55,8 +57,14 @@ void RequestRaiseOfHolder(const std::string& name);
 // back ends while pumping events).
 bool TakeRaiseRequest();
 
-// SIGINT and SIGTERM are turned into a close request, polled by the back ends.
+// SIGINT, SIGTERM, SIGHUP and SIGQUIT are turned into a close request,
+// polled by the back ends. A process forked from ours from then on starts
+// with default signal dispositions, without the single-instance lock, and is
+// killed when ours ends.
 void InstallTerminationHandlers();
+// The last signal that asked us to close, 0 when none did: the program ends
+// with 128 + that number, after its orderly end.
+int TerminationSignal();
 bool TakeTerminationRequest();
 // True while a close request waits to be taken (a modal box gives up on it).
 bool TerminationPending();

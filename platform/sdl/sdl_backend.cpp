@@ -1,8 +1,9 @@
 #include "platform/sdl/sdl_backend.h"
 
 #include <SDL.h>
-
+#include <dlfcn.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -366,11 +367,40 @@ class SdlBackend : public Backend {
   bool confine_ = false;
 };
 
-std::unique_ptr<SdlBackend> g_sdl;
+// Made and destroyed only by Install and Shutdown, never by a static
+// destructor: at an exit() from inside a library (Xlib's on a lost display)
+// destroying the window would wait for ever on a dead connection.
+SdlBackend* g_sdl = nullptr;
+void (*g_on_lost_display)() = nullptr;
+
+struct _XDisplay;  // Xlib's display, only ever passed through
+using XIoErrorHandler = int (*)(_XDisplay*);
+
+// Xlib calls this when the connection to the X server breaks (the server
+// ended, a tunnel dropped). Returning would let Xlib exit(), whose teardown
+// blocks on the dead connection; so what must not be lost is saved and the
+// program ends here, touching nothing that lived on the display.
+int OnDisplayLost(_XDisplay*) {
+  if (g_on_lost_display) g_on_lost_display();
+  std::fprintf(stderr, "quorvane: the connection to the display was lost; the game ends\n");
+  _exit(1);
+}
+
+// SDL loads Xlib itself, privately; its handler is set through the library
+// SDL loaded, so that nothing here links to X.
+void WatchForLostDisplay() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver || SDL_strcmp(driver, "x11") != 0) return;
+  void* xlib = dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD);
+  if (!xlib) return;
+  using SetHandler = XIoErrorHandler (*)(XIoErrorHandler);
+  if (auto set = reinterpret_cast<SetHandler>(dlsym(xlib, "XSetIOErrorHandler"))) set(&OnDisplayLost);
+  // The handle stays open: the handler must outlive any unload.
+}
 
 }  // namespace
 
-bool InstallSdlBackend() {
+bool InstallSdlBackend(void (*on_lost_display)()) {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
@@ -389,14 +419,17 @@ bool InstallSdlBackend() {
     SDL_Quit();
     return false;
   }
-  g_sdl = std::make_unique<SdlBackend>();
-  SetBackend(g_sdl.get());
+  g_on_lost_display = on_lost_display;
+  WatchForLostDisplay();
+  g_sdl = new SdlBackend();
+  SetBackend(g_sdl);
   return true;
 }
 
 void ShutdownSdlBackend() {
   SetBackend(nullptr);
-  g_sdl.reset();
+  delete g_sdl;
+  g_sdl = nullptr;
   SDL_Quit();
 }
 

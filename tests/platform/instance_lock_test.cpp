@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -171,6 +172,47 @@ TEST(InstanceLock, WithoutRuntimeFolderAPrivateFolderOfOurOwnIsMade) {
     EXPECT_FALSE(platform::InstanceLockHeld());
     platform::ReleaseInstanceLock();
   }
+}
+
+// A process forked from the game without an exec (a library's helper, such
+// as the one that shows an error box) is not part of the game: the game's
+// SIGTERM ends it, it holds no descriptor of the lock (which would keep every
+// later start out while it lives), and it dies with the game.
+TEST(InstanceLock, AForkedChildHasDefaultSignalsNoLockAndDiesWithTheGame) {
+  TempFolder dir;
+  chmod(dir.path.c_str(), 0700);
+  EnvVar runtime("XDG_RUNTIME_DIR", dir.path.c_str());
+  platform::InstallTerminationHandlers();
+  ASSERT_TRUE(platform::AcquireInstanceLock(kName));
+  ASSERT_TRUE(platform::InstanceLockHeld());
+  struct stat lock{};
+  ASSERT_EQ(stat((dir.path + kName + ".lock").c_str(), &lock), 0);
+
+  const pid_t pid = fork();
+  if (pid == 0) {
+    int wrong = 0;
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1}) {
+      struct sigaction sa{};
+      if (sigaction(sig, nullptr, &sa) != 0 || sa.sa_handler != SIG_DFL) wrong |= 1;
+    }
+    for (int fd = 0; fd < 1024; ++fd) {
+      struct stat st{};
+      if (fstat(fd, &st) == 0 && st.st_dev == lock.st_dev && st.st_ino == lock.st_ino) wrong |= 2;
+    }
+    int death = 0;
+    if (prctl(PR_GET_PDEATHSIG, &death) != 0 || death != SIGKILL) wrong |= 4;
+    _exit(wrong);
+  }
+  ASSERT_GT(pid, 0);
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status));
+  const int wrong = WEXITSTATUS(status);
+  EXPECT_EQ(wrong & 1, 0) << "the child keeps the game's signal handlers";
+  EXPECT_EQ(wrong & 2, 0) << "the child holds the lock file";
+  EXPECT_EQ(wrong & 4, 0) << "the child outlives the game";
+  EXPECT_TRUE(platform::InstanceLockHeld()) << "the game keeps its lock";
+  platform::ReleaseInstanceLock();
 }
 
 }  // namespace

@@ -1,49 +1,134 @@
 #!/usr/bin/env bash
 # Starts the real game and checks how it ends.
-#   sigterm:     runs a second, SIGTERM, expects exit code 0
-#   second_copy: a second copy while the first runs ends at once with 0
+#   sigterm, sighup: a signal ends a running game in order: the high score is
+#                saved and the exit code is 128 + the signal's number
+#   second_copy: a second copy while the first runs ends at once, says why and
+#                exits non-zero; the first keeps running
 #   no_display:  without a display (and no video driver asked for) the game
 #                says so and ends at once with a non-zero code
+#   lost_display (under Xvfb): the X server dies under the running game; the
+#                game saves the high score and ends within seconds, non-zero
+#   box_helper (under Xvfb, a picture missing so that an error box is up): the
+#                box's helper process goes with the game, on SIGTERM and on
+#                SIGKILL, and never keeps a later start out
+# The Xvfb cases pass without checking anything when Xvfb is not installed.
 set -u
 case_name=$1 exe=$2 dir=$3
 rm -rf "$dir" && mkdir -p -m 0700 "$dir"
 export XDG_RUNTIME_DIR="$dir"
 cd "$dir" || exit 1
 
-if [ "$case_name" = no_display ]; then
-  timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$exe" >"$dir/out.log" 2>&1
-  rc=$?
-  if [ "$rc" -eq 124 ]; then echo "the game played unseen until stopped"; exit 1; fi
-  if [ "$rc" -eq 0 ]; then echo "exit code 0 without a display"; cat "$dir/out.log"; exit 1; fi
-  if ! grep -q "no display" "$dir/out.log"; then echo "no message:"; cat "$dir/out.log"; exit 1; fi
-  echo "ok"
-  exit 0
-fi
+fail() {
+  echo "$*"
+  for log in "$dir"/*.log; do [ -s "$log" ] && { echo "-- $log"; cat "$log"; }; done
+  [ -n "${game:-}" ] && kill -9 "$game" 2>/dev/null
+  [ -n "${xserver:-}" ] && kill -9 "$xserver" 2>/dev/null
+  exit 1
+}
 
-"$exe" >"$dir/first.log" 2>&1 &
-pid=$!
-sleep 1
-if ! kill -0 "$pid" 2>/dev/null; then
-  echo "the game ended by itself:"; cat "$dir/first.log"; exit 1
-fi
+# Waits up to $2 tenths of a second for process $1 to end; false if it lives.
+ends_within() {
+  for _ in $(seq 1 "$2"); do
+    kill -0 "$1" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  ! kill -0 "$1" 2>/dev/null
+}
 
-if [ "$case_name" = second_copy ]; then
-  start=$(date +%s%N)
-  timeout 10 "$exe" >"$dir/second.log" 2>&1
-  rc=$?
-  took=$(( ($(date +%s%N) - start) / 1000000 ))
-  if [ "$rc" -ne 0 ]; then echo "second copy exit code $rc"; cat "$dir/second.log"; kill "$pid"; exit 1; fi
-  if [ "$took" -gt 5000 ]; then echo "second copy took ${took} ms"; kill "$pid"; exit 1; fi
-  if ! kill -0 "$pid" 2>/dev/null; then echo "the first copy died"; exit 1; fi
-fi
+# Starts Xvfb on a free display and exports DISPLAY.
+start_xvfb() {
+  if ! command -v Xvfb >/dev/null; then echo "skipped: no Xvfb"; exit 0; fi
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$dir/display" 2>"$dir/xvfb.out" &
+  xserver=$!
+  for _ in $(seq 1 100); do
+    [ -s "$dir/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$dir/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$dir/display")" SDL_VIDEODRIVER=x11
+}
 
-kill -TERM "$pid"
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then echo "the game did not end on SIGTERM"; kill -9 "$pid"; exit 1; fi
-wait "$pid"
-rc=$?
-if [ "$rc" -ne 0 ]; then echo "exit code $rc"; cat "$dir/first.log"; exit 1; fi
+start_game() {
+  "$1" >"$dir/$2.log" 2>&1 &
+  game=$!
+  sleep "${3:-1}"
+  kill -0 "$game" 2>/dev/null || fail "the game ended by itself"
+}
+
+score_saved() { [ -f "$dir/SCORE/score.dat" ] || fail "no SCORE/score.dat: the high score was not saved"; }
+
+case "$case_name" in
+  no_display)
+    timeout 10 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$exe" >"$dir/out.log" 2>&1
+    rc=$?
+    [ "$rc" -eq 124 ] && fail "the game played unseen until stopped"
+    [ "$rc" -eq 0 ] && fail "exit code 0 without a display"
+    grep -q "no display" "$dir/out.log" || fail "no message"
+    ;;
+
+  sigterm | sighup)
+    signal=${case_name#sig}
+    start_game "$exe" first
+    kill -"${signal^^}" "$game"
+    ends_within "$game" 100 || fail "the game did not end on SIG${signal^^}"
+    wait "$game"
+    rc=$?
+    want=$((128 + $(kill -l "${signal^^}")))
+    [ "$rc" -eq "$want" ] || fail "exit code $rc, not $want"
+    score_saved
+    ;;
+
+  second_copy)
+    start_game "$exe" first
+    start=$(date +%s%N)
+    timeout 10 "$exe" >"$dir/second.log" 2>&1
+    rc=$?
+    took=$((($(date +%s%N) - start) / 1000000))
+    [ "$rc" -eq 0 ] && fail "the refused second copy exited with 0"
+    [ "$rc" -eq 124 ] && fail "the second copy ran"
+    [ "$took" -gt 5000 ] && fail "second copy took ${took} ms"
+    grep -q "already running" "$dir/second.log" || fail "the second copy did not say why it ended"
+    kill -0 "$game" 2>/dev/null || fail "the first copy died"
+    kill -TERM "$game"
+    ends_within "$game" 100 || fail "the game did not end on SIGTERM"
+    ;;
+
+  lost_display)
+    start_xvfb
+    start_game "$exe" game 2
+    kill -9 "$xserver"
+    ends_within "$game" 50 || fail "the game did not end within 5 s of losing its display"
+    wait "$game"
+    rc=$?
+    [ "$rc" -ne 0 ] || fail "exit code 0 after losing the display"
+    score_saved
+    grep -q "display was lost" "$dir/game.log" || fail "no word of the lost display"
+    ;;
+
+  box_helper)
+    # A program folder of its own, the first picture missing: its error box
+    # is up from the start.
+    mkdir -p "$dir/game/IMAGE"
+    cp "$exe" "$dir/game/quorvane"
+    bin=$(dirname "$exe")
+    ln -s "$bin/SOUND" "$bin/MIDI" "$dir/game/"
+    ln -s "$bin"/IMAGE/*.BMP "$dir/game/IMAGE/"
+    rm "$dir/game/IMAGE/BBACK1S.BMP"
+    start_xvfb
+    for how in TERM KILL; do
+      start_game "$dir/game/quorvane" "box_$how" 3
+      helper=$(pgrep -P "$game" | head -n1)
+      [ -n "$helper" ] || fail "no error box helper process was seen"
+      kill -"$how" "$game"
+      ends_within "$game" 100 || fail "the game did not end on SIG$how"
+      ends_within "$helper" 50 || fail "the box's helper outlived the game (SIG$how)"
+      wait "$game"
+    done
+    # The lock went with the game: a new start runs.
+    start_game "$dir/game/quorvane" after 2
+    kill -TERM "$game"
+    ends_within "$game" 100 || fail "the game did not end on SIGTERM"
+    kill "$xserver"
+    ;;
+esac
 echo "ok"
