@@ -11,6 +11,7 @@
 #include "engine/screen.h"
 #include "engine/services.h"
 #include "platform/bytes.h"
+#include "platform/file_replace.h"
 #include "platform/system.h"
 
 namespace elDraw {
@@ -91,7 +92,7 @@ int LoadEntry(const char* where, const char* name, int memtype, int swap_index) 
   if (key.size() > static_cast<size_t>(NameLimit)) return elSystem::Error(where, TooLong);
   if (swap_index >= DrawObjectCount) return 0;
   PackFile pack;
-  if (!ImagePackPath.empty()) pack.f = platform::OpenFile(ImagePackPath, "rb");
+  if (!ImagePackPath.empty()) pack.f = platform::OpenRegularFile(ImagePackPath);
   if (!pack.f) return elSystem::Error(where, NoPack, 0, ImagePackPath.c_str());
   uint16_t w = 0, h = 0;
   if (!FindEntry(pack.f, key, w, h)) return elSystem::Error(where, Unreadable, 0, (ImagePackPath + ": " + key).c_str());

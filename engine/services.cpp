@@ -8,6 +8,7 @@
 #include "engine/frame.h"
 #include "engine/system.h"
 #include "platform/backend.h"
+#include "platform/file_replace.h"
 #include "platform/system.h"
 
 namespace elSystem {
@@ -93,7 +94,7 @@ const std::string& GetPath(int redirect) {
 
 void ReadDataDir(const char* name) {
   DataFolder.clear();
-  std::FILE* f = std::fopen((ConfigFolder() + "/" + (name ? name : "")).c_str(), "r");
+  std::FILE* f = platform::OpenRegularFile(ConfigFolder() + "/" + (name ? name : ""));
   if (!f) return;
   char line[256] = {};
   if (std::fgets(line, sizeof line, f)) {
@@ -118,7 +119,7 @@ int WriteNumber(const char* name, int value) {
 int SaveNumber(const char* name, int value) { return WriteNumber(name, value); }
 
 int ReadNumber(const char* name) {
-  std::FILE* f = platform::OpenFile(GetPath(1) + (name ? name : ""), "r");
+  std::FILE* f = platform::OpenRegularFile(GetPath(1) + (name ? name : ""));
   if (!f) return 0;  // a missing file reads as 0
   int value = 0;
   if (std::fscanf(f, "%d", &value) != 1) value = 0;

@@ -15,6 +15,7 @@
 #include "engine/sound.h"
 #include "engine/sound_slots.h"
 #include "platform/bytes.h"
+#include "platform/file_replace.h"
 #include "platform/system.h"
 #include "platform/wave.h"
 
@@ -58,7 +59,7 @@ int CountOf(int mixes) { return mixes < 0 ? -mixes : mixes; }
 // Opens `path` and finds the entry `name`; a missing pack or entry is
 // reported under `location`. On success the file is left open at the entry's format block.
 std::FILE* OpenEntry(const std::string& path, const char* name, const char* location, PackEntry& entry) {
-  std::FILE* f = path.empty() ? nullptr : platform::OpenFile(path, "rb");
+  std::FILE* f = path.empty() ? nullptr : platform::OpenRegularFile(path);
   if (!f) {
     elSystem::Error(location, kNoPack, 0, path.c_str());
     return nullptr;
@@ -247,7 +248,7 @@ int LoadStream(const char* name, int loopOffset) {
 
 int ResetStream(int obj) {
   if (!SoundAvailable || !slots::HasMix(obj, 0) || SoundStream.DataSize[obj] == 0) return 0;
-  std::FILE* f = platform::OpenFile(SoundStream.PackPath[obj], "rb");
+  std::FILE* f = platform::OpenRegularFile(SoundStream.PackPath[obj]);
   if (!f) {
     elSystem::Error(kResetStream, kNoPack);
     return 0;
@@ -298,7 +299,7 @@ int Streaming() {
       continue;
     }
 
-    std::FILE* f = platform::OpenFile(SoundStream.PackPath[obj], "rb");
+    std::FILE* f = platform::OpenRegularFile(SoundStream.PackPath[obj]);
     if (!f) return StreamFault(obj, kStreaming, kNoPack);
     if (std::fseek(f, static_cast<long>(SoundStream.ReadPosition[obj]), SEEK_SET) != 0) {
       std::fclose(f);

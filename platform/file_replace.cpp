@@ -237,4 +237,20 @@ bool ReadWholeRegularFile(const std::string& name, size_t limit, std::vector<uin
   return true;
 }
 
+std::FILE* OpenRegularFile(const std::string& name) {
+  const int fd = ::open(ResolvePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat st{};
+  const int flags = ::fcntl(fd, F_GETFL);
+  // Reading a regular file never waits; the flag goes so that the stream is
+  // an ordinary one.
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    ::close(fd);
+    return nullptr;
+  }
+  std::FILE* f = ::fdopen(fd, "rb");
+  if (!f) ::close(fd);
+  return f;
+}
+
 }  // namespace platform

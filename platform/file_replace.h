@@ -7,6 +7,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -39,5 +40,10 @@ ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vect
 // regular file of at most limit bytes. A larger file is refused before
 // anything is allocated for it.
 bool ReadWholeRegularFile(const std::string& name, size_t limit, std::vector<uint8_t>& bytes);
+
+// A stream to read name (resolved like OpenFile, links followed) from, when
+// it is a regular file: the open never waits on a FIFO or a device. nullptr
+// otherwise.
+std::FILE* OpenRegularFile(const std::string& name);
 
 }  // namespace platform

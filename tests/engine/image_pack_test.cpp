@@ -1,6 +1,7 @@
 // The image pack: writing entries from BMP files, reading them back by name,
 // and refusing broken or cut-off packs without leaving anything behind.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include "engine/draw_object.h"
 #include "engine/image_pack.h"
 #include "support/display_fixture.h"
+#include "support/fifo.h"
 
 using testing_support::DisplayTest;
 using testing_support::FixturePicture;
@@ -112,6 +114,17 @@ TEST_F(ImagePack, RestoreReloadsPackedPicturesFromThePack) {
   EXPECT_EQ(ObjectPixel(id, 0, 0), 0xF800);
   EXPECT_EQ(elDraw::DrawObjectTable[id].FromPack, 1);
   EXPECT_TRUE(h.backend().boxes.empty());
+}
+
+// A FIFO named as the pack is no pack: the load fails at once instead of
+// waiting for a writer that never comes.
+TEST_F(ImagePack, AFifoAsThePackIsRefusedWithoutWaiting) {
+  ASSERT_EQ(mkfifo((dir.path + "fifo.pak").c_str(), 0600), 0);
+  elDraw::SetPackFile("fifo.pak");
+  int id = -1;
+  EXPECT_TRUE(testing_support::ReturnsDespiteFifo(dir.path + "fifo.pak", [&] { id = elDraw::LoadPack("SPOTS.BMP", 1); }))
+      << "opening the FIFO blocked";
+  EXPECT_EQ(id, 0);
 }
 
 TEST_F(ImagePack, MissingBrokenAndCutOffPacksFailCleanly) {
