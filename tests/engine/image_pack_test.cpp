@@ -122,8 +122,8 @@ TEST_F(ImagePack, AFifoAsThePackIsRefusedWithoutWaiting) {
   ASSERT_EQ(mkfifo((dir.path + "fifo.pak").c_str(), 0600), 0);
   elDraw::SetPackFile("fifo.pak");
   int id = -1;
-  EXPECT_TRUE(testing_support::ReturnsDespiteFifo(dir.path + "fifo.pak", [&] { id = elDraw::LoadPack("SPOTS.BMP", 1); }))
-      << "opening the FIFO blocked";
+  const auto load = [&] { id = elDraw::LoadPack("SPOTS.BMP", 1); };
+  EXPECT_TRUE(testing_support::ReturnsDespiteFifo(dir.path + "fifo.pak", load)) << "opening the FIFO blocked";
   EXPECT_EQ(id, 0);
 }
 
