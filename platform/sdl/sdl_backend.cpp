@@ -372,6 +372,7 @@ class SdlBackend : public Backend {
 // destroying the window would wait for ever on a dead connection.
 SdlBackend* g_sdl = nullptr;
 void (*g_on_lost_display)() = nullptr;
+pid_t g_game_process = 0;
 
 struct _XDisplay;  // Xlib's display, only ever passed through
 using XIoErrorHandler = int (*)(_XDisplay*);
@@ -381,6 +382,9 @@ using XIoErrorHandler = int (*)(_XDisplay*);
 // blocks on the dead connection; so what must not be lost is saved and the
 // program ends here, touching nothing that lived on the display.
 int OnDisplayLost(_XDisplay*) {
+  // A forked helper (the error box's) has a connection of its own, and the
+  // same handler: it only ends, leaving the saving and the word to the game.
+  if (getpid() != g_game_process) _exit(1);
   if (g_on_lost_display) g_on_lost_display();
   std::fprintf(stderr, "quorvane: the connection to the display was lost; the game ends\n");
   _exit(1);
@@ -420,6 +424,7 @@ bool InstallSdlBackend(void (*on_lost_display)()) {
     return false;
   }
   g_on_lost_display = on_lost_display;
+  g_game_process = getpid();
   WatchForLostDisplay();
   g_sdl = new SdlBackend();
   SetBackend(g_sdl);
