@@ -14,15 +14,20 @@ namespace assets {
 
 namespace {
 
-struct PictureLoad {
+// A file and the variable that takes its object id.
+struct Load {
   const char* path;
   int* variable;
 };
 
 #define QUORVANE_PICTURE_LOAD(variable, file) {"IMAGE/" file ".BMP", &variable},
-const PictureLoad kPictureLoads[] = {QUORVANE_PICTURES(QUORVANE_PICTURE_LOAD)};
+const Load kPictureLoads[] = {QUORVANE_PICTURES(QUORVANE_PICTURE_LOAD)};
 #undef QUORVANE_PICTURE_LOAD
 static_assert(std::size(kPictureLoads) == PictureLoadCount);
+
+#define QUORVANE_SOUND_LOAD(variable, file) {"SOUND/" file ".WAV", &variable},
+const Load kSoundLoads[] = {QUORVANE_SOUNDS(QUORVANE_SOUND_LOAD)};
+#undef QUORVANE_SOUND_LOAD
 
 // The sounds are loaded between these two runs of pictures.
 constexpr int PicturesBeforeSounds = 148;  // ids 4 to 151
@@ -42,8 +47,7 @@ void LoadAssets() {
   }
   elDraw::SetClip(180, 0, 620, 600);
   LoadPictures(0, PicturesBeforeSounds);
-  SndShot = elSound::LoadObject("SOUND/SHOT.WAV", 1);
-  SndBom = elSound::LoadObject("SOUND/BOM.WAV", 1);
+  for (const Load& s : kSoundLoads) *s.variable = elSound::LoadObject(s.path, 1);
   LoadPictures(PicturesBeforeSounds, PictureLoadCount);
   HiScore = 500;
   elSystem::SceneNumber = 1;

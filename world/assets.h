@@ -178,8 +178,14 @@ namespace assets {
 QUORVANE_PICTURES(QUORVANE_PICTURE_VARIABLE)
 #undef QUORVANE_PICTURE_VARIABLE
 
-// The two sound objects; every sound of the game is one of them.
-inline int SndShot = 0;
-inline int SndBom = 0;
+// The two sound objects, every sound of the game one of them, with their
+// files under SOUND/ (a .WAV), in load order.
+#define QUORVANE_SOUNDS(X) \
+  X(SndShot, "SHOT")       \
+  X(SndBom, "BOM")
+
+#define QUORVANE_SOUND_VARIABLE(variable, file) inline int variable = 0;
+QUORVANE_SOUNDS(QUORVANE_SOUND_VARIABLE)
+#undef QUORVANE_SOUND_VARIABLE
 
 }  // namespace assets
