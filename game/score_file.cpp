@@ -73,11 +73,19 @@ bool ParseScoreText(const unsigned char* bytes, size_t size, int& value) {
   return true;
 }
 
-void LoadHighScore() {
-  std::vector<unsigned char> bytes;
-  if (!ReadFileStart(HighScorePath, HighScoreFileSize, bytes)) return;
+namespace {
+
+// A valid value of the file's text raises HiScore, never lowers it.
+void RaiseHighScoreTo(const std::vector<unsigned char>& bytes) {
   int value = 0;
   if (ParseScoreText(bytes.data(), bytes.size(), value) && value > HiScore) HiScore = value;
+}
+
+}  // namespace
+
+void LoadHighScore() {
+  std::vector<unsigned char> bytes;
+  if (ReadFileStart(HighScorePath, HighScoreFileSize, bytes)) RaiseHighScoreTo(bytes);
 }
 
 void SaveHighScore() {
@@ -88,11 +96,9 @@ void SaveHighScore() {
   std::vector<unsigned char> bytes;
   std::string why;
   switch (elSystem::ReadFileStart(HighScorePath, HighScoreFileSize, bytes, &why)) {
-    case elSystem::ReadResult::Read: {
-      int value = 0;
-      if (ParseScoreText(bytes.data(), bytes.size(), value) && value > HiScore) HiScore = value;
+    case elSystem::ReadResult::Read:
+      RaiseHighScoreTo(bytes);
       break;
-    }
     case elSystem::ReadResult::Missing:
       break;
     case elSystem::ReadResult::Unreadable:

@@ -156,6 +156,17 @@ bool ReadUpTo(int fd, size_t want, std::vector<uint8_t>& bytes) {
   return true;
 }
 
+// name (resolved like OpenFile, links followed) opened for reading without
+// waiting, when it is a regular file; st is then its status. -1 otherwise.
+int OpenRegular(const std::string& name, struct stat& st) {
+  const int fd = ::open(ResolvePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 }  // namespace
 
 bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t size, std::string* why) {
@@ -225,11 +236,9 @@ ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vect
 
 bool ReadWholeRegularFile(const std::string& name, size_t limit, std::vector<uint8_t>& bytes) {
   bytes.clear();
-  Fd fd(::open(ResolvePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat st{};
-  if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
-      static_cast<uint64_t>(st.st_size) > limit)
-    return false;
+  Fd fd(OpenRegular(name, st));
+  if (fd.get() < 0 || st.st_size < 0 || static_cast<uint64_t>(st.st_size) > limit) return false;
   if (!ReadUpTo(fd.get(), static_cast<size_t>(st.st_size), bytes)) {
     bytes.clear();
     return false;
@@ -238,17 +247,13 @@ bool ReadWholeRegularFile(const std::string& name, size_t limit, std::vector<uin
 }
 
 std::FILE* OpenRegularFile(const std::string& name) {
-  const int fd = ::open(ResolvePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return nullptr;
   struct stat st{};
-  const int flags = ::fcntl(fd, F_GETFL);
+  const int fd = OpenRegular(name, st);
+  if (fd < 0) return nullptr;
   // Reading a regular file never waits; the flag goes so that the stream is
   // an ordinary one.
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-    ::close(fd);
-    return nullptr;
-  }
-  std::FILE* f = ::fdopen(fd, "rb");
+  const int flags = ::fcntl(fd, F_GETFL);
+  std::FILE* f = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 ? ::fdopen(fd, "rb") : nullptr;
   if (!f) ::close(fd);
   return f;
 }

@@ -1,17 +1,13 @@
 // The high-score file as the game reads and writes it, and the replay file's
 // writer and reader.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <chrono>
-#include <future>
-
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -22,6 +18,7 @@
 #include "game/score.h"
 #include "game/score_file.h"
 #include "platform/system.h"
+#include "support/fifo.h"
 #include "support/temp_folder.h"
 
 using namespace replay;
@@ -255,24 +252,12 @@ TEST_F(ScoreFileTest, FifoInPlaceOfTheFileIsABadFileNotAHang) {
   std::filesystem::create_directory("SCORE");
   ASSERT_EQ(mkfifo("SCORE/score.dat", 0600), 0);
   HiScore = 300;
-  auto load = std::async(std::launch::async, [] { LoadHighScore(); });
-  if (load.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
-    ADD_FAILURE() << "reading the FIFO blocked";
-    // A writer that comes and goes gives the blocked reader its end.
-    const int fd = open((work.path + "SCORE/score.dat").c_str(), O_WRONLY | O_NONBLOCK);
-    if (fd >= 0) close(fd);
-  }
-  load.wait();
+  const std::string fifo = work.path + "SCORE/score.dat";
+  EXPECT_TRUE(testing_support::ReturnsDespiteFifo(fifo, [] { LoadHighScore(); })) << "reading the FIFO blocked";
   EXPECT_EQ(HiScore, 300);
   // Saving reads first as well; what it cannot read it leaves in place.
   testing::internal::CaptureStderr();
-  auto save = std::async(std::launch::async, [] { SaveHighScore(); });
-  if (save.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
-    ADD_FAILURE() << "saving over the FIFO blocked";
-    const int fd = open((work.path + "SCORE/score.dat").c_str(), O_WRONLY | O_NONBLOCK);
-    if (fd >= 0) close(fd);
-  }
-  save.wait();
+  EXPECT_TRUE(testing_support::ReturnsDespiteFifo(fifo, [] { SaveHighScore(); })) << "saving over the FIFO blocked";
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status("SCORE/score.dat")));
   EXPECT_NE(said.find("not a regular file"), std::string::npos) << said;
