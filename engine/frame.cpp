@@ -80,6 +80,16 @@ int FrameDue() {
   return 1;
 }
 
+int MsUntilFrameDue() {
+  if (!PacingFlag) return 0;
+  const int64_t elapsed = GateClock() - FrameBase;
+  // A clock that went back lets the gate start over at once.
+  if (elapsed < 0 || elapsed >= TicksPerFrame) return 0;
+  const int64_t ticks_per_second = TimerSource[0] ? platform::QueryPerformanceFrequency() : 1000;
+  if (ticks_per_second <= 0) return 0;
+  return static_cast<int>((TicksPerFrame - elapsed) * 1000 / ticks_per_second);
+}
+
 void ResetFrameTime() {
   FrameStep = 0.0f;
   FrameTimeBase = MillisecondClock();

@@ -22,6 +22,9 @@ void StopFrameTimer();
 int SetFrameRate(int fps);
 int SetPacing(int on);
 int FrameDue();
+// Whole milliseconds, rounded down, until FrameDue will let the next frame
+// run; 0 when it is due now, or when frames are not paced.
+int MsUntilFrameDue();
 void ResetFrameTime();
 // Restarts FrameStep's measure at now, so the first frame after an inactive
 // period does not span it.

@@ -91,7 +91,7 @@ int Startup(const char* command_line, int show_command) {
   return 1;
 }
 
-void IdlePass() {
+bool IdlePass() {
   // A fade-out presents with the time since the previous pass; a due scene
   // frame gets the time since the previous one from the gate.
   UpdateFrameTime();
@@ -104,13 +104,16 @@ void IdlePass() {
   }
 
   // A running fade-out only presents; otherwise the due scene runs.
+  bool ran = false;
   if (elDraw::TransitionState == 1) {
     elDraw::Flip();
     if (elDraw::TransitionState == 0) SceneNumber = PendingScene;
+    ran = true;
   } else if (SceneNumber >= 1 && SceneNumber <= SceneCount) {
     if (FrameDue()) {
       SceneFunction scene = Game.Scenes[SceneNumber];
       if (scene) scene();
+      ran = true;
     }
   }
 
@@ -150,6 +153,7 @@ void IdlePass() {
       CursorShownFlag = 1;
     }
   }
+  return ran;
 }
 
 LoopResult LoopStep() {
@@ -162,7 +166,9 @@ LoopResult LoopStep() {
   if (!ActiveFlag) return LoopResult::Wait;
   // Once the program has shut down nothing may draw any more.
   if (ExitDoneFlag) return LoopResult::Wait;
-  IdlePass();
+  // Between frames the loop rests instead of spinning a core; a frame still
+  // runs at the first pass at or after its due time.
+  if (!IdlePass()) platform::WaitMessageTimeout(MsUntilFrameDue());
   return LoopResult::Idle;
 }
 

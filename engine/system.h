@@ -51,9 +51,11 @@ int Startup(const char* command_line, int show_command);
 
 enum class LoopResult { Quit, Dispatched, Wait, Idle };
 // One turn of the message loop: take and dispatch one message, or report that
-// the loop should wait (inactive), or run one idle pass.
+// the loop should wait (inactive), or run one idle pass. An idle pass that
+// ran no frame rests until a message arrives or the next frame is due.
 LoopResult LoopStep();
-void IdlePass();
+// True when the pass ran a scene frame or a step of a fade-out.
+bool IdlePass();
 
 void InitGlobals();
 int CheckMutex(const char* title);

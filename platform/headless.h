@@ -27,7 +27,13 @@ class HeadlessBackend : public Backend {
     height = screen_height;
   }
   void PumpEvents() override {}
-  void WaitEvents(int) override {}
+  // Never blocks: the wait asked for is recorded, then on_wait runs (a test
+  // posts from there what would have arrived during the wait).
+  void WaitEvents(int timeout_ms) override {
+    ++wait_count;
+    last_wait_ms = timeout_ms;
+    if (on_wait) on_wait();
+  }
   void Present(const uint16_t* pixels, int width, int height, int pitch) override;
   bool WaitVerticalBlank() override {
     ++vblank_waits;
@@ -60,6 +66,9 @@ class HeadlessBackend : public Backend {
   int beeps = 0;
   int present_count = 0;
   int vblank_waits = 0;
+  int wait_count = 0;     // event waits asked for
+  int last_wait_ms = -1;  // the time the last one was given
+  std::function<void()> on_wait;
   bool vblank_ok = true;
   bool cursor_visible = true;
   bool cursor_confined = false;

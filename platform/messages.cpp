@@ -102,6 +102,12 @@ void WaitMessage() {
   }
 }
 
+void WaitMessageTimeout(int timeout_ms) {
+  PumpEventsAndCloseRequests();
+  if (timeout_ms <= 0 || !QueueEmpty()) return;
+  CurrentBackend().WaitEvents(timeout_ms);
+}
+
 LParam DispatchMessage(const Message& m) {
   if (m.msg == Msg::Quit || m.msg == Msg::None) return 0;
   if (g_window_proc) return g_window_proc(m.window, m.msg, m.wparam, m.lparam);

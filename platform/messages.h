@@ -65,6 +65,10 @@ void PostQuitMessage(int code);
 bool PeekMessage(Message& out);
 // Blocks until a message waits (posted or native).
 void WaitMessage();
+// Rests until a native event arrives or timeout_ms have passed, whichever
+// comes first; returns at once when a message already waits. A message
+// posted from another thread is seen at the latest when the time is up.
+void WaitMessageTimeout(int timeout_ms);
 // Hands the message to the registered window procedure.
 LParam DispatchMessage(const Message& m);
 // Sends straight to the window procedure, bypassing the queue.

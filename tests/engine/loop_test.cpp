@@ -134,6 +134,55 @@ TEST_F(LoopTest, SceneOutsideTheTableRunsNothingButKeepsBookkeeping) {
   EXPECT_TRUE(g_calls.empty());
 }
 
+// Between frames the loop rests: the back end is asked to wait for the time
+// left to the gate's next due frame (whole milliseconds, rounded down), and
+// never when a frame is due or a message waits.
+TEST_F(LoopTest, APassWithoutAFrameRestsUntilTheNextDueFrame) {
+  struct Case {
+    int64_t after_frame_us;  // the clock's advance after a frame ran
+    int asked_ms;            // -1: no wait asked
+    size_t scene_calls;      // after the pass
+  };
+  const Case cases[] = {
+      {0, 16, 1},      // just after the frame: 16.666 ms left
+      {5000, 11, 1},   // 11.666 ms left
+      {16000, -1, 1},  // less than a millisecond left: no rest, the next pass comes at once
+      {16666, -1, 2},  // due: the frame runs instead
+  };
+  for (const Case& c : cases) {
+    g_calls.clear();
+    h.Frame();
+    ASSERT_EQ(g_calls.size(), 1u);
+    h.backend().wait_count = 0;
+    h.backend().last_wait_ms = -1;
+    h.AdvanceMicros(c.after_frame_us);
+    EXPECT_EQ(h.Pump(), LoopResult::Idle);
+    EXPECT_EQ(h.backend().last_wait_ms, c.asked_ms) << "after " << c.after_frame_us << " us";
+    EXPECT_EQ(h.backend().wait_count, c.asked_ms < 0 ? 0 : 1);
+    EXPECT_EQ(g_calls.size(), c.scene_calls);
+    h.AdvanceMicros(16666 - c.after_frame_us);
+  }
+}
+
+TEST_F(LoopTest, AMessageEndsTheRestAndIsHandledBeforeTheNextPass) {
+  h.Frame();
+  g_key_scene = 3;
+  // A key arrives while the loop rests: the wait returns with it, and the
+  // next turn dispatches it without resting again.
+  h.backend().on_wait = [] { platform::PostMessage(1, Msg::KeyDown, 'A'); };
+  h.AdvanceMs(2);
+  EXPECT_EQ(elSystem::LoopStep(), LoopResult::Idle);
+  EXPECT_EQ(h.backend().wait_count, 1);
+  EXPECT_EQ(h.backend().last_wait_ms, 14);
+  h.backend().on_wait = nullptr;
+  EXPECT_EQ(elSystem::LoopStep(), LoopResult::Dispatched);
+  EXPECT_EQ(elSystem::SceneNumber, 3);
+  // A message already waiting is never rested on.
+  h.Post(Msg::KeyDown, 'B');
+  platform::WaitMessageTimeout(10);
+  EXPECT_EQ(h.backend().wait_count, 1);
+}
+
 TEST_F(LoopTest, InactiveLoopWaitsAndRunsNoScene) {
   h.Post(Msg::ActivateApp, 0);
   EXPECT_EQ(h.Frame(), LoopResult::Wait);
