@@ -7,32 +7,35 @@
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/sdl_joystick.h"
+#include "platform/final_save.h"
 #include "platform/system.h"
 
 namespace {
 
-// With the display gone the program cannot end in order; the game's own save
-// still runs, unless the orderly end already ran it.
-void SaveOnLostDisplay() {
-  if (!elSystem::ExitDoneFlag && elSystem::Game.OnExit) elSystem::Game.OnExit();
-}
+// The game's save at its end goes through the one final save, so that an
+// orderly end, a failing display and the close watchdog never save twice or
+// at the same time.
+void FinalSave() { platform::RunFinalSave(); }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   platform::InstallTerminationHandlers();
+  elSystem::Game = game::Hooks();
+  platform::SetFinalSave(elSystem::Game.OnExit);
+  elSystem::Game.OnExit = &FinalSave;
+  platform::StartCloseWatchdog();
   std::string command_line;
   for (int i = 1; i < argc; ++i) {
     if (i > 1) command_line += ' ';
     command_line += argv[i];
   }
-  if (!platform::InstallSdlBackend(&SaveOnLostDisplay)) {
+  if (!platform::InstallSdlBackend(&FinalSave)) {
     std::fprintf(stderr, "quorvane: no display could be opened\n");
     return 1;
   }
   platform::InstallSdlJoysticks();
   platform::InstallSdlAudio();
-  elSystem::Game = game::Hooks();
   int result = elSystem::WinMain(command_line.c_str(), 1);
   platform::ShutdownSdlAudio();
   platform::ShutdownSdlJoysticks();

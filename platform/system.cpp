@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/final_save.h"
+
 namespace platform {
 namespace {
 
@@ -106,6 +108,9 @@ void OnRaiseSignal(int) { g_raise_requested = 1; }
 void OnTerminateSignal(int signal) {
   g_terminate_signal = signal;
   g_terminate_requested = 1;
+  // Should the main thread be stuck (a frozen display), the request still
+  // ends the program in time.
+  NotifyCloseWatchdog();
 }
 
 constexpr int CloseSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};

@@ -371,40 +371,75 @@ class SdlBackend : public Backend {
 // destructor: at an exit() from inside a library (Xlib's on a lost display)
 // destroying the window would wait for ever on a dead connection.
 SdlBackend* g_sdl = nullptr;
-void (*g_on_lost_display)() = nullptr;
+void (*g_on_display_failure)() = nullptr;
 pid_t g_game_process = 0;
 
 struct _XDisplay;  // Xlib's display, only ever passed through
+// Xlib's error event, as its header lays it out.
+struct XErrorReport {
+  int type;
+  _XDisplay* display;
+  unsigned long resource;
+  unsigned long serial;
+  unsigned char error_code;
+  unsigned char request_code;
+  unsigned char minor_code;
+};
 using XIoErrorHandler = int (*)(_XDisplay*);
+using XErrorHandler = int (*)(_XDisplay*, XErrorReport*);
+using XGetErrorTextFunction = int (*)(_XDisplay*, int, char*, int);
+XGetErrorTextFunction g_error_text = nullptr;
 
-// Xlib calls this when the connection to the X server breaks (the server
-// ended, a tunnel dropped). Returning would let Xlib exit(), whose teardown
-// blocks on the dead connection; so what must not be lost is saved and the
-// program ends here, touching nothing that lived on the display.
-int OnDisplayLost(_XDisplay*) {
+// Ends the program from inside Xlib: returning (or Xlib's own handlers) would
+// exit(), whose teardown blocks on the display or races the threads still
+// running; so what must not be lost is saved and the program ends here,
+// touching nothing that lived on the display.
+[[noreturn]] void EndOnDisplayFailure(const char* what) {
   // A forked helper (the error box's) has a connection of its own, and the
-  // same handler: it only ends, leaving the saving and the word to the game.
+  // same handlers: it only ends, leaving the saving and the word to the game.
   if (getpid() != g_game_process) _exit(1);
-  if (g_on_lost_display) g_on_lost_display();
-  std::fprintf(stderr, "quorvane: the connection to the display was lost; the game ends\n");
+  if (g_on_display_failure) g_on_display_failure();
+  std::fprintf(stderr, "quorvane: %s; the game ends\n", what);
   _exit(1);
 }
 
-// SDL loads Xlib itself, privately; its handler is set through the library
+// Xlib calls this when the connection to the X server breaks (the server
+// ended, a tunnel dropped).
+int OnDisplayLost(_XDisplay*) { EndOnDisplayFailure("the connection to the display was lost"); }
+
+// Xlib calls this for an error that nobody was ready for: with Xlib's default
+// handler it would end the program through exit() (a window destroyed by
+// another program makes the next present fail so). SDL's own short-lived
+// handlers, which it sets around the calls it expects to fail, stay in force
+// while they are set. The one SDL leaves standing only restores display
+// modes, which this game never changes, so it is replaced.
+int OnDisplayError(_XDisplay* display, XErrorReport* error) {
+  char name[128] = "unknown error";
+  if (g_error_text && error) g_error_text(display, error->error_code, name, sizeof name);
+  char what[256];
+  std::snprintf(what, sizeof what, "the display refused a request (%s, request %u.%u)", name,
+                error ? error->request_code : 0u, error ? error->minor_code : 0u);
+  EndOnDisplayFailure(what);
+}
+
+// SDL loads Xlib itself, privately; the handlers are set through the library
 // SDL loaded, so that nothing here links to X.
-void WatchForLostDisplay() {
+void WatchForDisplayFailures() {
   const char* driver = SDL_GetCurrentVideoDriver();
   if (!driver || SDL_strcmp(driver, "x11") != 0) return;
   void* xlib = dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD);
   if (!xlib) return;
-  using SetHandler = XIoErrorHandler (*)(XIoErrorHandler);
-  if (auto set = reinterpret_cast<SetHandler>(dlsym(xlib, "XSetIOErrorHandler"))) set(&OnDisplayLost);
-  // The handle stays open: the handler must outlive any unload.
+  // The handle stays open: the handlers must outlive any unload.
+  g_error_text = reinterpret_cast<XGetErrorTextFunction>(dlsym(xlib, "XGetErrorText"));
+  using SetIoHandler = XIoErrorHandler (*)(XIoErrorHandler);
+  if (auto set = reinterpret_cast<SetIoHandler>(dlsym(xlib, "XSetIOErrorHandler"))) set(&OnDisplayLost);
+  using SetHandler = XErrorHandler (*)(XErrorHandler);
+  if (auto set = reinterpret_cast<SetHandler>(dlsym(xlib, "XSetErrorHandler"))) set(&OnDisplayError);
 }
 
 }  // namespace
 
-bool InstallSdlBackend(void (*on_lost_display)()) {
+bool InstallSdlBackend(void (*on_display_failure)()) {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
@@ -423,9 +458,9 @@ bool InstallSdlBackend(void (*on_lost_display)()) {
     SDL_Quit();
     return false;
   }
-  g_on_lost_display = on_lost_display;
+  g_on_display_failure = on_display_failure;
   g_game_process = getpid();
-  WatchForLostDisplay();
+  WatchForDisplayFailures();
   g_sdl = new SdlBackend();
   SetBackend(g_sdl);
   return true;

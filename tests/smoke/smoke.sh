@@ -11,6 +11,12 @@
 #   box_helper (under Xvfb, a picture missing so that an error box is up): the
 #                box's helper process goes with the game, on SIGTERM and on
 #                SIGKILL, and never keeps a later start out
+#   window_closed (under Xvfb, with xdotool): another program destroys the
+#                game's window; the game saves the high score, says why and
+#                ends with status 1
+#   frozen_display (under Xvfb): the X server is stopped, so the game's main
+#                thread hangs on it; SIGTERM still saves the high score and
+#                ends the game within seconds with status 143
 # The Xvfb cases pass without checking anything when Xvfb is not installed.
 set -u
 case_name=$1 exe=$2 dir=$3
@@ -53,6 +59,18 @@ start_game() {
   game=$!
   sleep "${3:-1}"
   kill -0 "$game" 2>/dev/null || fail "the game ended by itself"
+}
+
+# A program folder of its own, the first picture missing: its error box is up
+# from the start.
+game_without_a_picture() {
+  mkdir -p "$dir/game/IMAGE"
+  cp "$exe" "$dir/game/quorvane"
+  local bin
+  bin=$(dirname "$exe")
+  ln -s "$bin/SOUND" "$bin/MIDI" "$dir/game/"
+  ln -s "$bin"/IMAGE/*.BMP "$dir/game/IMAGE/"
+  rm "$dir/game/IMAGE/BBACK1S.BMP"
 }
 
 score_saved() { [ -f "$dir/SCORE/score.dat" ] || fail "no SCORE/score.dat: the high score was not saved"; }
@@ -106,14 +124,7 @@ case "$case_name" in
     ;;
 
   box_helper)
-    # A program folder of its own, the first picture missing: its error box
-    # is up from the start.
-    mkdir -p "$dir/game/IMAGE"
-    cp "$exe" "$dir/game/quorvane"
-    bin=$(dirname "$exe")
-    ln -s "$bin/SOUND" "$bin/MIDI" "$dir/game/"
-    ln -s "$bin"/IMAGE/*.BMP "$dir/game/IMAGE/"
-    rm "$dir/game/IMAGE/BBACK1S.BMP"
+    game_without_a_picture
     start_xvfb
     for how in TERM KILL; do
       start_game "$dir/game/quorvane" "box_$how" 3
@@ -128,6 +139,37 @@ case "$case_name" in
     start_game "$dir/game/quorvane" after 2
     kill -TERM "$game"
     ends_within "$game" 100 || fail "the game did not end on SIGTERM"
+    kill "$xserver"
+    ;;
+
+  window_closed)
+    command -v xdotool >/dev/null || { echo "skipped: no xdotool"; exit 0; }
+    start_xvfb
+    start_game "$exe" game 2
+    window=$(xdotool search --name Quorvane | head -n1)
+    [ -n "$window" ] || fail "the game's window was not found"
+    xdotool windowclose "$window"
+    ends_within "$game" 50 || fail "the game did not end within 5 s of losing its window"
+    wait "$game"
+    rc=$?
+    [ "$rc" -eq 1 ] || fail "exit code $rc, not 1, after the window was destroyed"
+    score_saved
+    grep -q "display refused a request" "$dir/game.log" || fail "no word of the refused request"
+    kill "$xserver"
+    ;;
+
+  frozen_display)
+    start_xvfb
+    start_game "$exe" game 2
+    kill -STOP "$xserver"
+    sleep 0.5
+    kill -TERM "$game"
+    ends_within "$game" 60 || fail "the game did not end within 6 s of SIGTERM with its display frozen"
+    wait "$game"
+    rc=$?
+    kill -CONT "$xserver"
+    [ "$rc" -eq 143 ] || fail "exit code $rc, not 143"
+    score_saved
     kill "$xserver"
     ;;
 esac
