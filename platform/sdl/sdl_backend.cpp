@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 #include <dlfcn.h>
+#include <langinfo.h>
+#include <locale.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -437,9 +439,28 @@ void WatchForDisplayFailures() {
   if (auto set = reinterpret_cast<SetHandler>(dlsym(xlib, "XSetErrorHandler"))) set(&OnDisplayError);
 }
 
+// SDL draws a message box's text in the character set of the locale that the
+// environment names, read when the box opens; under a locale of another
+// codeset (LANG=C) our UTF-8 texts stop at their first Japanese character.
+// So the character type, and only where it is not UTF-8 already, becomes
+// C.UTF-8 for the whole program (nothing else here reads the locale).
+void UseUtf8CharacterType() {
+  const char* current = setlocale(LC_CTYPE, nullptr);
+  const std::string saved = current ? current : "C";
+  bool utf8 = false;
+  if (setlocale(LC_CTYPE, "")) utf8 = SDL_strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+  const bool available = setlocale(LC_CTYPE, "C.UTF-8") != nullptr;
+  setlocale(LC_CTYPE, saved.c_str());
+  if (utf8 || !available) return;
+  // LC_ALL, when set, overrides every category.
+  const char* all = SDL_getenv("LC_ALL");
+  setenv(all && *all ? "LC_ALL" : "LC_CTYPE", "C.UTF-8", 1);
+}
+
 }  // namespace
 
 bool InstallSdlBackend(void (*on_display_failure)()) {
+  UseUtf8CharacterType();
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {

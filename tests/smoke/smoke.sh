@@ -11,6 +11,9 @@
 #   box_helper (under Xvfb, a picture missing so that an error box is up): the
 #                box's helper process goes with the game, on SIGTERM and on
 #                SIGKILL, and never keeps a later start out
+#   box_locale (under Xvfb, a picture missing): under a locale whose codeset
+#                is not UTF-8 (LANG=C) the error box shows its whole text, as
+#                wide as under C.UTF-8, not cut at the first Japanese character
 #   window_closed (under Xvfb, with xdotool): another program destroys the
 #                game's window; the game saves the high score, says why and
 #                ends with status 1
@@ -71,6 +74,11 @@ game_without_a_picture() {
   ln -s "$bin/SOUND" "$bin/MIDI" "$dir/game/"
   ln -s "$bin"/IMAGE/*.BMP "$dir/game/IMAGE/"
   rm "$dir/game/IMAGE/BBACK1S.BMP"
+}
+
+# The size of the first window other than the game's (an error box).
+box_size() {
+  xwininfo -root -tree | grep -E '^\s+0x' | grep -v '"Quorvane"' | grep -oE '[0-9]+x[0-9]+\+' | head -n1
 }
 
 score_saved() { [ -f "$dir/SCORE/score.dat" ] || fail "no SCORE/score.dat: the high score was not saved"; }
@@ -139,6 +147,23 @@ case "$case_name" in
     start_game "$dir/game/quorvane" after 2
     kill -TERM "$game"
     ends_within "$game" 100 || fail "the game did not end on SIGTERM"
+    kill "$xserver"
+    ;;
+
+  box_locale)
+    command -v xwininfo >/dev/null || { echo "skipped: no xwininfo"; exit 0; }
+    game_without_a_picture
+    start_xvfb
+    sizes=()
+    for locale in C.UTF-8 C; do
+      LANG=$locale LC_ALL='' LC_CTYPE='' start_game "$dir/game/quorvane" "box_$locale" 3
+      sizes+=("$(box_size)")
+      kill -TERM "$game"
+      ends_within "$game" 100 || fail "the game did not end on SIGTERM"
+      wait "$game"
+    done
+    [ -n "${sizes[0]}" ] || fail "no error box was seen"
+    [ "${sizes[0]}" = "${sizes[1]}" ] || fail "the box under LANG=C is ${sizes[1]}, under C.UTF-8 ${sizes[0]}"
     kill "$xserver"
     ;;
 
