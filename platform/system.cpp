@@ -287,6 +287,8 @@ void InstallTerminationHandlers() {
   sigemptyset(&sa.sa_mask);
   sa.sa_flags = SA_RESTART;
   for (int s : CloseSignals) sigaction(s, &sa, nullptr);
+  // Past a file-size limit a write fails with EFBIG, which a save reports.
+  signal(SIGXFSZ, SIG_IGN);
   static bool fork_guarded = false;
   if (!fork_guarded) fork_guarded = pthread_atfork(&BeforeFork, nullptr, &InChild) == 0;
 }

@@ -58,7 +58,8 @@ void RequestRaiseOfHolder(const std::string& name);
 bool TakeRaiseRequest();
 
 // SIGINT, SIGTERM, SIGHUP and SIGQUIT are turned into a close request,
-// polled by the back ends. A process forked from ours from then on starts
+// polled by the back ends. SIGXFSZ is ignored, so that a write past a
+// file-size limit fails (and is reported) instead of killing us. A process forked from ours from then on starts
 // with default signal dispositions, without the single-instance lock, and is
 // killed when ours ends.
 void InstallTerminationHandlers();

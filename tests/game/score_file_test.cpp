@@ -1,13 +1,19 @@
 // The high-score file as the game reads and writes it, and the replay file's
 // writer and reader.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -235,6 +241,45 @@ TEST_F(ScoreFileTest, StaleTemporaryFilesGoWhileTheLockIsHeld) {
   for (const char* name : kept) EXPECT_TRUE(fs::exists(std::string("SCORE/") + name)) << name;
   EXPECT_TRUE(fs::is_symlink("SCORE/score.dat.link01")) << "only regular files are taken for stale ones";
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(ReadFile("SCORE/score.dat").data())), "77");
+}
+
+// A file-size limit below the file's 255 bytes (prlimit --fsize) makes the
+// write fail: the save says why, takes its temporary file away and keeps the
+// old score, instead of the program being killed by SIGXFSZ halfway. The save
+// runs in a child, which alone gets the limit.
+TEST_F(ScoreFileTest, AFileSizeLimitIsASaveErrorThatKeepsTheOldFile) {
+  namespace fs = std::filesystem;
+  for (const rlim_t limit : {rlim_t{0}, rlim_t{100}, rlim_t{254}}) {
+    fs::remove_all("SCORE");
+    ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/score.dat", Bytes("5000")));
+    int said[2];
+    ASSERT_EQ(pipe2(said, O_CLOEXEC), 0);  // a pipe, which no size limit applies to
+    const pid_t pid = fork();
+    if (pid == 0) {
+      dup2(said[1], STDERR_FILENO);
+      platform::InstallTerminationHandlers();  // as main() does first
+      const rlimit small{limit, limit};
+      if (setrlimit(RLIMIT_FSIZE, &small) != 0) _exit(3);
+      HiScore = 9000;
+      SaveHighScore();
+      _exit(0);
+    }
+    ASSERT_GT(pid, 0);
+    close(said[1]);
+    std::string text;
+    char chunk[256];
+    for (ssize_t n; (n = read(said[0], chunk, sizeof chunk)) > 0;) text.append(chunk, static_cast<size_t>(n));
+    close(said[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status)) << "limit " << limit << ": killed by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << limit;
+    EXPECT_NE(text.find("high score could not be saved"), std::string::npos) << limit << ": " << text;
+    EXPECT_NE(text.find(std::strerror(EFBIG)), std::string::npos) << limit << ": " << text;
+    EXPECT_EQ(ReadFile("SCORE/score.dat"), Bytes("5000")) << limit;
+    for (const auto& e : fs::directory_iterator("SCORE"))
+      EXPECT_EQ(e.path().filename(), "score.dat") << limit << ": left behind " << e.path();
+  }
 }
 
 TEST_F(ScoreFileTest, PlantedLinkAtTheTemporaryNameIsNotFollowed) {

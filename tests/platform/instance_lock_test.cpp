@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -213,6 +214,27 @@ TEST(InstanceLock, AForkedChildHasDefaultSignalsNoLockAndDiesWithTheGame) {
   EXPECT_EQ(wrong & 4, 0) << "the child outlives the game";
   EXPECT_TRUE(platform::InstanceLockHeld()) << "the game keeps its lock";
   platform::ReleaseInstanceLock();
+}
+
+// The pid in the lock file is only a courtesy for the raise request: under a
+// file-size limit of 0 (prlimit --fsize=0) its write fails and the program
+// starts all the same, holding the lock, instead of being killed by SIGXFSZ.
+TEST(InstanceLock, AFileSizeLimitOfZeroDoesNotStopTheStart) {
+  TempFolder dir;
+  chmod(dir.path.c_str(), 0700);
+  EnvVar runtime("XDG_RUNTIME_DIR", dir.path.c_str());
+  const pid_t pid = fork();
+  if (pid == 0) {
+    platform::InstallTerminationHandlers();  // as main() does first
+    const rlimit none{0, 0};
+    if (setrlimit(RLIMIT_FSIZE, &none) != 0) _exit(3);
+    _exit(platform::AcquireInstanceLock(kName) && platform::InstanceLockHeld() ? 0 : 1);
+  }
+  ASSERT_GT(pid, 0);
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the lock was not taken";
 }
 
 }  // namespace

@@ -8,6 +8,10 @@
 #                says so and ends at once with a non-zero code
 #   lost_display (under Xvfb): the X server dies under the running game; the
 #                game saves the high score and ends within seconds, non-zero
+#   file_size_limit: under a file-size limit smaller than the score file
+#                (prlimit --fsize), SIGTERM still ends the game in order: the
+#                save says why it failed, leaves no temporary file and keeps
+#                the old score; a limit of 0 does not stop the start
 #   box_helper (under Xvfb, a picture missing so that an error box is up): the
 #                box's helper process goes with the game, on SIGTERM and on
 #                SIGKILL, and never keeps a later start out
@@ -103,6 +107,30 @@ case "$case_name" in
     [ "$rc" -ne 0 ] || fail "exit code 0 after losing the display"
     score_saved
     grep -q "display was lost" "$dir/game.log" || fail "no word of the lost display"
+    ;;
+
+  file_size_limit)
+    command -v prlimit >/dev/null || { echo "skipped: no prlimit"; exit 0; }
+    mkdir SCORE
+    printf 5000 >SCORE/score.dat
+    for limit in 100 0; do
+      # prlimit sets the limit and becomes the game (same pid).
+      prlimit --fsize="$limit" "$exe" >"$dir/limit_$limit.log" 2>&1 &
+      game=$!
+      sleep 1
+      kill -0 "$game" 2>/dev/null || fail "the game ended by itself (limit $limit)"
+      kill -TERM "$game"
+      ends_within "$game" 100 || fail "the game did not end on SIGTERM (limit $limit)"
+      wait "$game"
+      rc=$?
+      [ "$rc" -eq 143 ] || fail "exit code $rc, not 143 (limit $limit)"
+      # Under a limit of 0 not even the log file can take the message.
+      if [ "$limit" -gt 0 ]; then
+        grep -q "could not be saved: .*File too large" "$dir/limit_$limit.log" || fail "no word of the failed save"
+      fi
+      [ "$(cat SCORE/score.dat)" = 5000 ] || fail "the old score was not kept (limit $limit)"
+      [ "$(ls SCORE)" = score.dat ] || fail "left in SCORE: $(ls SCORE)"
+    done
     ;;
 
   box_helper)
