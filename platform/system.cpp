@@ -225,6 +225,14 @@ OsVersion GetOsVersion() { return OsVersion{2, 10, 0}; }
 
 bool AcquireInstanceLock(const std::string& name) {
   if (g_lock_fd >= 0) return true;
+  // A second copy signals whatever pid it reads in the lock file, which may
+  // be ours from the moment we write it (or already, when a pid of an earlier
+  // run was reused for us): the request must find its handler, not end us.
+  struct sigaction sa{};
+  sa.sa_handler = OnRaiseSignal;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = SA_RESTART;
+  sigaction(SIGUSR1, &sa, nullptr);
   const std::string path = LockPath(name);
   const int fd = OpenLockFile(path, O_RDWR | O_CREAT);
   if (fd < 0) return true;  // no safe place for a lock: do not refuse to run
@@ -242,11 +250,6 @@ bool AcquireInstanceLock(const std::string& name) {
       // the pid is only a courtesy for the raise request
     }
   }
-  struct sigaction sa{};
-  sa.sa_handler = OnRaiseSignal;
-  sigemptyset(&sa.sa_mask);
-  sa.sa_flags = SA_RESTART;
-  sigaction(SIGUSR1, &sa, nullptr);
   g_lock_fd = fd;
   g_lock_path = path;
   return true;

@@ -43,7 +43,8 @@ OsVersion GetOsVersion();
 // folder of this user's own, mode 0700, under $TMPDIR or /tmp). A folder
 // others can write to, a link or a file of another user is not used: the
 // program then runs without a lock. Acquire returns false when another live
-// process holds it; that process can then be asked to raise its window.
+// process holds it; that process can then be asked to raise its window. The
+// holder's pid goes into the file only once its raise request is handled.
 bool AcquireInstanceLock(const std::string& name);
 void ReleaseInstanceLock();
 bool InstanceLockHeld();
