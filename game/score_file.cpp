@@ -28,6 +28,7 @@ bool ReadFileStart(const char* name, size_t limit, std::vector<unsigned char>& b
 }
 
 bool SaveFailureReported = false;
+bool LoadRefusalReported = false;
 
 // "%d" of a float truncated toward zero, never converted blindly.
 constexpr auto TruncateToInt = elDraw::Whole<int>;
@@ -57,6 +58,14 @@ void ReportSaveFailure(const std::string& why) {
   std::fprintf(stderr, "quorvane: the high score could not be saved: %s\n", why.c_str());
 }
 
+// A file that is there but not read is said once on stderr, until a load
+// succeeds again: the game then goes on with the high score it has.
+void ReportLoadRefusal(const std::string& why) {
+  if (LoadRefusalReported) return;
+  LoadRefusalReported = true;
+  std::fprintf(stderr, "quorvane: the saved high score is not used: %s\n", why.c_str());
+}
+
 }  // namespace
 
 bool ParseScoreText(const unsigned char* bytes, size_t size, int& value) {
@@ -84,8 +93,21 @@ void RaiseHighScoreTo(const std::vector<unsigned char>& bytes) {
 }  // namespace
 
 void LoadHighScore() {
+  // Only from a folder of our own, as the save writes only there: another
+  // user sharing the working folder could plant any score in theirs.
   std::vector<unsigned char> bytes;
-  if (ReadFileStart(HighScorePath, HighScoreFileSize, bytes)) RaiseHighScoreTo(bytes);
+  std::string why;
+  switch (elSystem::ReadOwnFileStart(HighScorePath, HighScoreFileSize, bytes, &why)) {
+    case elSystem::ReadResult::Read:
+      LoadRefusalReported = false;
+      RaiseHighScoreTo(bytes);
+      break;
+    case elSystem::ReadResult::Missing:
+      break;
+    case elSystem::ReadResult::Unreadable:
+      ReportLoadRefusal(why);
+      break;
+  }
 }
 
 void SaveHighScore() {
@@ -95,7 +117,7 @@ void SaveHighScore() {
   // read may hold a better score than ours, and is left as it is.
   std::vector<unsigned char> bytes;
   std::string why;
-  switch (elSystem::ReadFileStart(HighScorePath, HighScoreFileSize, bytes, &why)) {
+  switch (elSystem::ReadOwnFileStart(HighScorePath, HighScoreFileSize, bytes, &why)) {
     case elSystem::ReadResult::Read:
       RaiseHighScoreTo(bytes);
       break;

@@ -20,7 +20,9 @@ constexpr int ReplayFileSize = 64999;
 bool ParseScoreText(const unsigned char* bytes, size_t size, int& value);
 
 // Reads the file; a value it holds raises HiScore, never lowers it. A missing
-// or unreadable file, or anything but a regular file, changes nothing.
+// or unreadable file, anything but a regular file, and a file in a SCORE
+// folder of another user change nothing; why a file there is not read is
+// said once on stderr.
 void LoadHighScore();
 // Writes HiScore (or the file's own value, if that is higher) through a
 // temporary file that replaces the old one only once complete; makes the

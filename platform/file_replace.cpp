@@ -140,6 +140,15 @@ ReadResult Refused(std::string* why, const std::string& what, int error) {
   return error == ENOENT ? ReadResult::Missing : ReadResult::Unreadable;
 }
 
+// True when the folder open at dir (the one holding path) is this user's;
+// otherwise why says so.
+bool OwnFolder(int dir, const std::string& path, std::string* why) {
+  struct stat st{};
+  if (::fstat(dir, &st) != 0) return Fail(why, "cannot open the folder of " + path, errno);
+  if (st.st_uid != ::geteuid()) return Fail(why, "the folder of " + path + " belongs to another user", EPERM);
+  return true;
+}
+
 // Reads up to want bytes; false on an I/O error. A file that shrank since it
 // was measured gives what it still holds.
 bool ReadUpTo(int fd, size_t want, std::vector<uint8_t>& bytes) {
@@ -154,6 +163,29 @@ bool ReadUpTo(int fd, size_t want, std::vector<uint8_t>& bytes) {
   }
   bytes.resize(got);
   return true;
+}
+
+constexpr int ReadFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
+
+// Up to limit bytes from the start of the file just opened as opened (-1
+// with errno set when the open failed), which must be a regular file.
+ReadResult ReadOpenedStart(int opened, const std::string& path, size_t limit, std::vector<uint8_t>& bytes,
+                           std::string* why) {
+  if (opened < 0) return Refused(why, "cannot read " + path, errno);
+  Fd fd(opened);
+  struct stat st{};
+  if (::fstat(fd.get(), &st) != 0) return Refused(why, "cannot read " + path, errno);
+  if (!S_ISREG(st.st_mode)) {
+    if (why) *why = path + " is not a regular file";
+    return ReadResult::Unreadable;
+  }
+  // Room for what the file holds now, never for a limit it does not reach.
+  if (!ReadUpTo(fd.get(), std::min(limit, static_cast<size_t>(st.st_size)), bytes)) {
+    const int error = errno;
+    bytes.clear();
+    return Refused(why, "cannot read " + path, error);
+  }
+  return ReadResult::Read;
 }
 
 // name (resolved like OpenFile, links followed) opened for reading without
@@ -174,9 +206,7 @@ bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t si
   std::string leaf;
   Fd dir(OpenFolderOf(path, true, leaf));
   if (dir.get() < 0) return Fail(why, "cannot open the folder of " + path + " (a link is not followed)", errno);
-  struct stat st{};
-  if (::fstat(dir.get(), &st) != 0) return Fail(why, "cannot open the folder of " + path, errno);
-  if (st.st_uid != ::geteuid()) return Fail(why, "the folder of " + path + " belongs to another user", EPERM);
+  if (!OwnFolder(dir.get(), path, why)) return false;
   if (InstanceLockHeld()) RemoveStaleTemporaries(dir.get(), leaf);
 
   std::string temp;
@@ -207,31 +237,21 @@ ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vect
                                 std::string* why) {
   bytes.clear();
   const std::string path = ResolvePath(name);
-  constexpr int Flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
-  int opened = -1;
-  if (links == Links::Followed) {
-    opened = ::open(path.c_str(), Flags);
-  } else {
-    std::string leaf;
-    Fd dir(OpenFolderOf(path, false, leaf));
-    if (dir.get() < 0) return Refused(why, "cannot read " + path + " (a link is not followed)", errno);
-    opened = ::openat(dir.get(), leaf.c_str(), Flags | O_NOFOLLOW);
-  }
-  if (opened < 0) return Refused(why, "cannot read " + path, errno);
-  Fd fd(opened);
-  struct stat st{};
-  if (::fstat(fd.get(), &st) != 0) return Refused(why, "cannot read " + path, errno);
-  if (!S_ISREG(st.st_mode)) {
-    if (why) *why = path + " is not a regular file";
-    return ReadResult::Unreadable;
-  }
-  // Room for what the file holds now, never for a limit it does not reach.
-  if (!ReadUpTo(fd.get(), std::min(limit, static_cast<size_t>(st.st_size)), bytes)) {
-    const int error = errno;
-    bytes.clear();
-    return Refused(why, "cannot read " + path, error);
-  }
-  return ReadResult::Read;
+  if (links == Links::Followed) return ReadOpenedStart(::open(path.c_str(), ReadFlags), path, limit, bytes, why);
+  std::string leaf;
+  Fd dir(OpenFolderOf(path, false, leaf));
+  if (dir.get() < 0) return Refused(why, "cannot read " + path + " (a link is not followed)", errno);
+  return ReadOpenedStart(::openat(dir.get(), leaf.c_str(), ReadFlags | O_NOFOLLOW), path, limit, bytes, why);
+}
+
+ReadResult ReadOwnFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes, std::string* why) {
+  bytes.clear();
+  const std::string path = ResolvePath(name);
+  std::string leaf;
+  Fd dir(OpenFolderOf(path, false, leaf));
+  if (dir.get() < 0) return Refused(why, "cannot read " + path + " (a link is not followed)", errno);
+  if (!OwnFolder(dir.get(), path, why)) return ReadResult::Unreadable;
+  return ReadOpenedStart(::openat(dir.get(), leaf.c_str(), ReadFlags | O_NOFOLLOW), path, limit, bytes, why);
 }
 
 bool ReadWholeRegularFile(const std::string& name, size_t limit, std::vector<uint8_t>& bytes) {

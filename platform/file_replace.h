@@ -36,6 +36,12 @@ enum class ReadResult { Read, Missing, Unreadable };
 ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes,
                                 Links links = Links::NotFollowed, std::string* why = nullptr);
 
+// The same without links, for a file whose folder must be this user's own
+// (the rule a file is written by): a file in another user's folder is
+// Unreadable, so that nobody sharing the working folder plants what we read.
+ReadResult ReadOwnFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes,
+                            std::string* why = nullptr);
+
 // The whole of name (resolved like OpenFile, links followed) when it is a
 // regular file of at most limit bytes. A larger file is refused before
 // anything is allocated for it.

@@ -93,6 +93,30 @@ TEST_F(ScoreFileTest, LoadTakesOnlyAValidHigherValue) {
   }
 }
 
+// In a working folder others share, a SCORE folder of another user is read by
+// the same rule as it is written: not at all. The game keeps its own high
+// score and says once why; a later load or save does not take the planted
+// value either.
+TEST_F(ScoreFileTest, AnotherUsersFolderIsNotRead) {
+  if (geteuid() != 0) GTEST_SKIP() << "making a folder of another user needs root";
+  ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/score.dat", Bytes("999999999")));
+  ASSERT_EQ(chown("SCORE/score.dat", 65534, 65534), 0);
+  ASSERT_EQ(chown("SCORE", 65534, 65534), 0);
+  HiScore = 500;
+  testing::internal::CaptureStderr();
+  LoadHighScore();
+  LoadHighScore();
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(HiScore, 500);
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_NE(said.find("another user"), std::string::npos) << said;
+  testing::internal::CaptureStderr();
+  SaveHighScore();
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(HiScore, 500) << "the save took the planted score";
+  EXPECT_EQ(ReadFile("SCORE/score.dat"), Bytes("999999999"));
+}
+
 TEST_F(ScoreFileTest, SaveWritesTheTextAndZerosMakingTheFolder) {
   HiScore = 12345;
   SaveHighScore();
