@@ -111,13 +111,22 @@ void LoadHighScore() {
 }
 
 void SaveHighScore() {
+  // Reading, comparing and writing are one step under the SCORE folder's
+  // lock: another copy saving at the same time (one whose single-instance
+  // lock we do not see) neither writes between our read and our write nor has
+  // its temporary file taken for a stale one.
+  std::string why;
+  const elSystem::LockedFile file(HighScorePath, &why);
+  if (!file.Ready()) {
+    ReportSaveFailure(why);
+    return;
+  }
   // A higher score already on disk (a game that never read the file, or a
   // file written meanwhile) is kept rather than written over. Only a missing
   // file means that there is no score yet: one that is there but cannot be
   // read may hold a better score than ours, and is left as it is.
   std::vector<unsigned char> bytes;
-  std::string why;
-  switch (elSystem::ReadOwnFileStart(HighScorePath, HighScoreFileSize, bytes, &why)) {
+  switch (file.ReadStart(HighScoreFileSize, bytes, &why)) {
     case elSystem::ReadResult::Read:
       RaiseHighScoreTo(bytes);
       break;
@@ -129,7 +138,7 @@ void SaveHighScore() {
   }
   unsigned char buffer[HighScoreFileSize + 1] = {};
   std::snprintf(reinterpret_cast<char*>(buffer), sizeof buffer, "%d", HiScore);
-  if (elSystem::ReplaceFile(HighScorePath, buffer, HighScoreFileSize, &why)) {
+  if (file.Replace(buffer, HighScoreFileSize, &why)) {
     SaveFailureReported = false;
   } else {
     ReportSaveFailure(why);

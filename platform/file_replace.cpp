@@ -2,14 +2,17 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <ctime>
+#include <thread>
 
 #include "platform/system.h"
 
@@ -48,6 +51,12 @@ class Fd {
     if (fd_ >= 0) ::close(fd_);
   }
   int get() const { return fd_; }
+  // Hands the descriptor over, no longer closed here.
+  int Release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
   // Closes now, for a caller that wants to know whether the close worked.
   int Close() {
     const int result = ::close(fd_);
@@ -116,8 +125,26 @@ bool IsTemporaryOf(const std::string& name, const std::string& leaf) {
                      [](char c) { return std::strchr(TempLetters, c) != nullptr && c != 0; });
 }
 
+enum class SaveLock { Held, Busy, Unsupported };
+
+// Locks the folder open at dir against every other save into it, waiting up
+// to LockedFile::LockWaitMs for one that holds it. A file system that has no
+// such locks (NFS takes them only on a file open for writing, which a folder
+// never is) says so with an error other than EWOULDBLOCK.
+SaveLock LockAgainstOtherSaves(int dir) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(LockedFile::LockWaitMs);
+  for (;;) {
+    if (::flock(dir, LOCK_EX | LOCK_NB) == 0) return SaveLock::Held;
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK) return SaveLock::Unsupported;
+    if (std::chrono::steady_clock::now() >= deadline) return SaveLock::Busy;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+}
+
 // Removes the temporary files an earlier writer of leaf left behind: only
-// regular files of this user with exactly such a name.
+// regular files of this user with exactly such a name. Called only under the
+// folder's lock, when no save is writing one.
 void RemoveStaleTemporaries(int dir, const std::string& leaf) {
   const int listing = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (listing < 0) return;
@@ -201,17 +228,43 @@ int OpenRegular(const std::string& name, struct stat& st) {
 
 }  // namespace
 
-bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t size, std::string* why) {
-  const std::string path = ResolvePath(name);
-  std::string leaf;
-  Fd dir(OpenFolderOf(path, true, leaf));
-  if (dir.get() < 0) return Fail(why, "cannot open the folder of " + path + " (a link is not followed)", errno);
-  if (!OwnFolder(dir.get(), path, why)) return false;
-  if (InstanceLockHeld()) RemoveStaleTemporaries(dir.get(), leaf);
+LockedFile::LockedFile(const std::string& name, std::string* why) : path_(ResolvePath(name)) {
+  Fd dir(OpenFolderOf(path_, true, leaf_));
+  if (dir.get() < 0) {
+    Fail(why, "cannot open the folder of " + path_ + " (a link is not followed)", errno);
+    return;
+  }
+  if (!OwnFolder(dir.get(), path_, why)) return;
+  switch (LockAgainstOtherSaves(dir.get())) {
+    case SaveLock::Held:
+      RemoveStaleTemporaries(dir.get(), leaf_);
+      break;
+    case SaveLock::Busy:
+      if (why)
+        *why = "the folder of " + path_ + " stayed locked by another save for " +
+               std::to_string(LockWaitMs / 1000) + " s";
+      return;
+    case SaveLock::Unsupported:
+      break;
+  }
+  dir_ = dir.Release();
+}
 
+LockedFile::~LockedFile() {
+  if (dir_ >= 0) ::close(dir_);  // which also frees the lock
+}
+
+ReadResult LockedFile::ReadStart(size_t limit, std::vector<uint8_t>& bytes, std::string* why) const {
+  bytes.clear();
+  if (dir_ < 0) return Refused(why, "cannot read " + path_, EBADF);
+  return ReadOpenedStart(::openat(dir_, leaf_.c_str(), ReadFlags | O_NOFOLLOW), path_, limit, bytes, why);
+}
+
+bool LockedFile::Replace(const uint8_t* data, size_t size, std::string* why) const {
+  if (dir_ < 0) return Fail(why, "cannot write " + path_, EBADF);
   std::string temp;
-  Fd fd(CreateTemporary(dir.get(), leaf, temp));
-  if (fd.get() < 0) return Fail(why, "cannot create a file beside " + path, errno);
+  Fd fd(CreateTemporary(dir_, leaf_, temp));
+  if (fd.get() < 0) return Fail(why, "cannot create a file beside " + path_, errno);
   // The name is made private (0600); the finished file is readable as before.
   bool ok = ::fchmod(fd.get(), 0644) == 0 && WriteAll(fd.get(), data, size) && ::fsync(fd.get()) == 0;
   int error = errno;
@@ -219,18 +272,23 @@ bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t si
     ok = false;
     error = errno;
   }
-  if (ok && ::renameat(dir.get(), temp.c_str(), dir.get(), leaf.c_str()) != 0) {
+  if (ok && ::renameat(dir_, temp.c_str(), dir_, leaf_.c_str()) != 0) {
     ok = false;
     error = errno;
   }
   if (!ok) {
-    ::unlinkat(dir.get(), temp.c_str(), 0);
-    return Fail(why, "cannot write " + path, error);
+    ::unlinkat(dir_, temp.c_str(), 0);
+    return Fail(why, "cannot write " + path_, error);
   }
   // The rename itself reaches the disk only with its folder: without this a
   // power cut could bring back the old file.
-  ::fsync(dir.get());
+  ::fsync(dir_);
   return true;
+}
+
+bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t size, std::string* why) {
+  const LockedFile file(name, why);
+  return file.Ready() && file.Replace(data, size, why);
 }
 
 ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes, Links links,
