@@ -42,14 +42,20 @@ bool PrivateFolder(const std::string& path) {
          (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
-// The lock's folder: $XDG_RUNTIME_DIR, or else a folder of this user's own
-// under $TMPDIR (or /tmp), made with mode 0700. "" when neither is private.
+// This user's own folder under $TMPDIR (or /tmp).
+std::string OwnTemporaryFolder() {
+  const char* tmp = std::getenv("TMPDIR");
+  return std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-" + std::to_string(static_cast<unsigned>(geteuid()));
+}
+
+// The lock's folder: $XDG_RUNTIME_DIR when it is private to this user, or
+// else our own folder under $TMPDIR (or /tmp), made with mode 0700, so that
+// after su, or with a runtime folder the group can write to, there is still a
+// lock. "" when neither folder is private.
 std::string LockFolder() {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  if (runtime && *runtime) return PrivateFolder(runtime) ? runtime : "";
-  const char* tmp = std::getenv("TMPDIR");
-  const std::string folder =
-      std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-" + std::to_string(static_cast<unsigned>(geteuid()));
+  if (runtime && *runtime && PrivateFolder(runtime)) return runtime;
+  const std::string folder = OwnTemporaryFolder();
   mkdir(folder.c_str(), 0700);
   return PrivateFolder(folder) ? folder : "";
 }
@@ -235,7 +241,14 @@ bool AcquireInstanceLock(const std::string& name) {
   sigaction(SIGUSR1, &sa, nullptr);
   const std::string path = LockPath(name);
   const int fd = OpenLockFile(path, O_RDWR | O_CREAT);
-  if (fd < 0) return true;  // no safe place for a lock: do not refuse to run
+  if (fd < 0) {
+    // No safe place for a lock: the program runs all the same, and says so.
+    const std::string why = path.empty() ? "neither $XDG_RUNTIME_DIR nor " + OwnTemporaryFolder() +
+                                               " is a folder of this user's that others cannot write to"
+                                         : path + " is not a regular file of this user's that can be opened";
+    std::fprintf(stderr, "quorvane: the game runs without the single-instance lock: %s\n", why.c_str());
+    return true;
+  }
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
     const int error = errno;
     close(fd);
