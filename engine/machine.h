@@ -61,10 +61,15 @@ inline ReadResult ReadFileStart(const std::string& name, size_t limit, std::vect
                                 std::string* why = nullptr) {
   return platform::ReadRegularFileStart(name, limit, bytes, platform::Links::NotFollowed, why);
 }
-// Writes the file anew through a fresh temporary file beside it, so that a
-// failure leaves the old contents; `why` says what failed.
-inline bool ReplaceFile(const std::string& name, const uint8_t* data, size_t size, std::string* why) {
-  return platform::ReplaceFileContents(name, data, size, why);
+// The same for a file whose folder must be this user's own, as the folder of
+// a LockedFile must be: in another user's folder it is Unreadable.
+inline ReadResult ReadOwnFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes,
+                                   std::string* why = nullptr) {
+  return platform::ReadOwnFileStart(name, limit, bytes, why);
 }
+// A file read and then written anew, through a fresh temporary file beside
+// it, as one step that no other save into its folder gets between; a failure
+// leaves the old contents.
+using platform::LockedFile;
 
 }  // namespace elSystem

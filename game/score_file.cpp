@@ -28,6 +28,7 @@ bool ReadFileStart(const char* name, size_t limit, std::vector<unsigned char>& b
 }
 
 bool SaveFailureReported = false;
+bool LoadRefusalReported = false;
 
 // "%d" of a float truncated toward zero, never converted blindly.
 constexpr auto TruncateToInt = elDraw::Whole<int>;
@@ -57,6 +58,14 @@ void ReportSaveFailure(const std::string& why) {
   std::fprintf(stderr, "quorvane: the high score could not be saved: %s\n", why.c_str());
 }
 
+// A file that is there but not read is said once on stderr, until a load
+// succeeds again: the game then goes on with the high score it has.
+void ReportLoadRefusal(const std::string& why) {
+  if (LoadRefusalReported) return;
+  LoadRefusalReported = true;
+  std::fprintf(stderr, "quorvane: the saved high score is not used: %s\n", why.c_str());
+}
+
 }  // namespace
 
 bool ParseScoreText(const unsigned char* bytes, size_t size, int& value) {
@@ -84,18 +93,40 @@ void RaiseHighScoreTo(const std::vector<unsigned char>& bytes) {
 }  // namespace
 
 void LoadHighScore() {
+  // Only from a folder of our own, as the save writes only there: another
+  // user sharing the working folder could plant any score in theirs.
   std::vector<unsigned char> bytes;
-  if (ReadFileStart(HighScorePath, HighScoreFileSize, bytes)) RaiseHighScoreTo(bytes);
+  std::string why;
+  switch (elSystem::ReadOwnFileStart(HighScorePath, HighScoreFileSize, bytes, &why)) {
+    case elSystem::ReadResult::Read:
+      LoadRefusalReported = false;
+      RaiseHighScoreTo(bytes);
+      break;
+    case elSystem::ReadResult::Missing:
+      break;
+    case elSystem::ReadResult::Unreadable:
+      ReportLoadRefusal(why);
+      break;
+  }
 }
 
 void SaveHighScore() {
+  // Reading, comparing and writing are one step under the SCORE folder's
+  // lock: another copy saving at the same time (one whose single-instance
+  // lock we do not see) neither writes between our read and our write nor has
+  // its temporary file taken for a stale one.
+  std::string why;
+  const elSystem::LockedFile file(HighScorePath, &why);
+  if (!file.Ready()) {
+    ReportSaveFailure(why);
+    return;
+  }
   // A higher score already on disk (a game that never read the file, or a
   // file written meanwhile) is kept rather than written over. Only a missing
   // file means that there is no score yet: one that is there but cannot be
   // read may hold a better score than ours, and is left as it is.
   std::vector<unsigned char> bytes;
-  std::string why;
-  switch (elSystem::ReadFileStart(HighScorePath, HighScoreFileSize, bytes, &why)) {
+  switch (file.ReadStart(HighScoreFileSize, bytes, &why)) {
     case elSystem::ReadResult::Read:
       RaiseHighScoreTo(bytes);
       break;
@@ -107,7 +138,7 @@ void SaveHighScore() {
   }
   unsigned char buffer[HighScoreFileSize + 1] = {};
   std::snprintf(reinterpret_cast<char*>(buffer), sizeof buffer, "%d", HiScore);
-  if (elSystem::ReplaceFile(HighScorePath, buffer, HighScoreFileSize, &why)) {
+  if (file.Replace(buffer, HighScoreFileSize, &why)) {
     SaveFailureReported = false;
   } else {
     ReportSaveFailure(why);

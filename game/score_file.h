@@ -20,13 +20,17 @@ constexpr int ReplayFileSize = 64999;
 bool ParseScoreText(const unsigned char* bytes, size_t size, int& value);
 
 // Reads the file; a value it holds raises HiScore, never lowers it. A missing
-// or unreadable file, or anything but a regular file, changes nothing.
+// or unreadable file, anything but a regular file, and a file in a SCORE
+// folder of another user change nothing; why a file there is not read is
+// said once on stderr.
 void LoadHighScore();
 // Writes HiScore (or the file's own value, if that is higher) through a
 // temporary file that replaces the old one only once complete; makes the
-// folder when it is missing. A file that is there but cannot be read (a
-// link, no permission, an I/O error) is left as it is. A failure is said
-// once on stderr, with its reason, until a save succeeds again.
+// folder when it is missing. The reading and the writing hold the folder's
+// lock, which another copy's save holds as well; one that holds it for too
+// long makes the save fail. A file that is there but cannot be read (a link,
+// no permission, an I/O error) is left as it is. A failure is said once on
+// stderr, with its reason, until a save succeeds again.
 void SaveHighScore();
 // Saves the high score at every orderly end of the program, once the game has
 // loaded.

@@ -2,14 +2,17 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <ctime>
+#include <thread>
 
 #include "platform/system.h"
 
@@ -48,6 +51,12 @@ class Fd {
     if (fd_ >= 0) ::close(fd_);
   }
   int get() const { return fd_; }
+  // Hands the descriptor over, no longer closed here.
+  int Release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
   // Closes now, for a caller that wants to know whether the close worked.
   int Close() {
     const int result = ::close(fd_);
@@ -116,8 +125,26 @@ bool IsTemporaryOf(const std::string& name, const std::string& leaf) {
                      [](char c) { return std::strchr(TempLetters, c) != nullptr && c != 0; });
 }
 
+enum class SaveLock { Held, Busy, Unsupported };
+
+// Locks the folder open at dir against every other save into it, waiting up
+// to LockedFile::LockWaitMs for one that holds it. A file system that has no
+// such locks (NFS takes them only on a file open for writing, which a folder
+// never is) says so with an error other than EWOULDBLOCK.
+SaveLock LockAgainstOtherSaves(int dir) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(LockedFile::LockWaitMs);
+  for (;;) {
+    if (::flock(dir, LOCK_EX | LOCK_NB) == 0) return SaveLock::Held;
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK) return SaveLock::Unsupported;
+    if (std::chrono::steady_clock::now() >= deadline) return SaveLock::Busy;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+}
+
 // Removes the temporary files an earlier writer of leaf left behind: only
-// regular files of this user with exactly such a name.
+// regular files of this user with exactly such a name. Called only under the
+// folder's lock, when no save is writing one.
 void RemoveStaleTemporaries(int dir, const std::string& leaf) {
   const int listing = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (listing < 0) return;
@@ -140,6 +167,15 @@ ReadResult Refused(std::string* why, const std::string& what, int error) {
   return error == ENOENT ? ReadResult::Missing : ReadResult::Unreadable;
 }
 
+// True when the folder open at dir (the one holding path) is this user's;
+// otherwise why says so.
+bool OwnFolder(int dir, const std::string& path, std::string* why) {
+  struct stat st{};
+  if (::fstat(dir, &st) != 0) return Fail(why, "cannot open the folder of " + path, errno);
+  if (st.st_uid != ::geteuid()) return Fail(why, "the folder of " + path + " belongs to another user", EPERM);
+  return true;
+}
+
 // Reads up to want bytes; false on an I/O error. A file that shrank since it
 // was measured gives what it still holds.
 bool ReadUpTo(int fd, size_t want, std::vector<uint8_t>& bytes) {
@@ -156,67 +192,12 @@ bool ReadUpTo(int fd, size_t want, std::vector<uint8_t>& bytes) {
   return true;
 }
 
-// name (resolved like OpenFile, links followed) opened for reading without
-// waiting, when it is a regular file; st is then its status. -1 otherwise.
-int OpenRegular(const std::string& name, struct stat& st) {
-  const int fd = ::open(ResolvePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
-    ::close(fd);
-    return -1;
-  }
-  return fd;
-}
+constexpr int ReadFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
 
-}  // namespace
-
-bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t size, std::string* why) {
-  const std::string path = ResolvePath(name);
-  std::string leaf;
-  Fd dir(OpenFolderOf(path, true, leaf));
-  if (dir.get() < 0) return Fail(why, "cannot open the folder of " + path + " (a link is not followed)", errno);
-  struct stat st{};
-  if (::fstat(dir.get(), &st) != 0) return Fail(why, "cannot open the folder of " + path, errno);
-  if (st.st_uid != ::geteuid()) return Fail(why, "the folder of " + path + " belongs to another user", EPERM);
-  if (InstanceLockHeld()) RemoveStaleTemporaries(dir.get(), leaf);
-
-  std::string temp;
-  Fd fd(CreateTemporary(dir.get(), leaf, temp));
-  if (fd.get() < 0) return Fail(why, "cannot create a file beside " + path, errno);
-  // The name is made private (0600); the finished file is readable as before.
-  bool ok = ::fchmod(fd.get(), 0644) == 0 && WriteAll(fd.get(), data, size) && ::fsync(fd.get()) == 0;
-  int error = errno;
-  if (fd.Close() != 0 && ok) {
-    ok = false;
-    error = errno;
-  }
-  if (ok && ::renameat(dir.get(), temp.c_str(), dir.get(), leaf.c_str()) != 0) {
-    ok = false;
-    error = errno;
-  }
-  if (!ok) {
-    ::unlinkat(dir.get(), temp.c_str(), 0);
-    return Fail(why, "cannot write " + path, error);
-  }
-  // The rename itself reaches the disk only with its folder: without this a
-  // power cut could bring back the old file.
-  ::fsync(dir.get());
-  return true;
-}
-
-ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes, Links links,
-                                std::string* why) {
-  bytes.clear();
-  const std::string path = ResolvePath(name);
-  constexpr int Flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
-  int opened = -1;
-  if (links == Links::Followed) {
-    opened = ::open(path.c_str(), Flags);
-  } else {
-    std::string leaf;
-    Fd dir(OpenFolderOf(path, false, leaf));
-    if (dir.get() < 0) return Refused(why, "cannot read " + path + " (a link is not followed)", errno);
-    opened = ::openat(dir.get(), leaf.c_str(), Flags | O_NOFOLLOW);
-  }
+// Up to limit bytes from the start of the file just opened as opened (-1
+// with errno set when the open failed), which must be a regular file.
+ReadResult ReadOpenedStart(int opened, const std::string& path, size_t limit, std::vector<uint8_t>& bytes,
+                           std::string* why) {
   if (opened < 0) return Refused(why, "cannot read " + path, errno);
   Fd fd(opened);
   struct stat st{};
@@ -232,6 +213,103 @@ ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vect
     return Refused(why, "cannot read " + path, error);
   }
   return ReadResult::Read;
+}
+
+// name (resolved like OpenFile, links followed) opened for reading without
+// waiting, when it is a regular file; st is then its status. -1 otherwise.
+int OpenRegular(const std::string& name, struct stat& st) {
+  const int fd = ::open(ResolvePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+}  // namespace
+
+LockedFile::LockedFile(const std::string& name, std::string* why) : path_(ResolvePath(name)) {
+  Fd dir(OpenFolderOf(path_, true, leaf_));
+  if (dir.get() < 0) {
+    Fail(why, "cannot open the folder of " + path_ + " (a link is not followed)", errno);
+    return;
+  }
+  if (!OwnFolder(dir.get(), path_, why)) return;
+  switch (LockAgainstOtherSaves(dir.get())) {
+    case SaveLock::Held:
+      RemoveStaleTemporaries(dir.get(), leaf_);
+      break;
+    case SaveLock::Busy:
+      if (why)
+        *why = "the folder of " + path_ + " stayed locked by another save for " +
+               std::to_string(LockWaitMs / 1000) + " s";
+      return;
+    case SaveLock::Unsupported:
+      break;
+  }
+  dir_ = dir.Release();
+}
+
+LockedFile::~LockedFile() {
+  if (dir_ >= 0) ::close(dir_);  // which also frees the lock
+}
+
+ReadResult LockedFile::ReadStart(size_t limit, std::vector<uint8_t>& bytes, std::string* why) const {
+  bytes.clear();
+  if (dir_ < 0) return Refused(why, "cannot read " + path_, EBADF);
+  return ReadOpenedStart(::openat(dir_, leaf_.c_str(), ReadFlags | O_NOFOLLOW), path_, limit, bytes, why);
+}
+
+bool LockedFile::Replace(const uint8_t* data, size_t size, std::string* why) const {
+  if (dir_ < 0) return Fail(why, "cannot write " + path_, EBADF);
+  std::string temp;
+  Fd fd(CreateTemporary(dir_, leaf_, temp));
+  if (fd.get() < 0) return Fail(why, "cannot create a file beside " + path_, errno);
+  // The name is made private (0600); the finished file is readable as before.
+  bool ok = ::fchmod(fd.get(), 0644) == 0 && WriteAll(fd.get(), data, size) && ::fsync(fd.get()) == 0;
+  int error = errno;
+  if (fd.Close() != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (ok && ::renameat(dir_, temp.c_str(), dir_, leaf_.c_str()) != 0) {
+    ok = false;
+    error = errno;
+  }
+  if (!ok) {
+    ::unlinkat(dir_, temp.c_str(), 0);
+    return Fail(why, "cannot write " + path_, error);
+  }
+  // The rename itself reaches the disk only with its folder: without this a
+  // power cut could bring back the old file.
+  ::fsync(dir_);
+  return true;
+}
+
+bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t size, std::string* why) {
+  const LockedFile file(name, why);
+  return file.Ready() && file.Replace(data, size, why);
+}
+
+ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes, Links links,
+                                std::string* why) {
+  bytes.clear();
+  const std::string path = ResolvePath(name);
+  if (links == Links::Followed) return ReadOpenedStart(::open(path.c_str(), ReadFlags), path, limit, bytes, why);
+  std::string leaf;
+  Fd dir(OpenFolderOf(path, false, leaf));
+  if (dir.get() < 0) return Refused(why, "cannot read " + path + " (a link is not followed)", errno);
+  return ReadOpenedStart(::openat(dir.get(), leaf.c_str(), ReadFlags | O_NOFOLLOW), path, limit, bytes, why);
+}
+
+ReadResult ReadOwnFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes, std::string* why) {
+  bytes.clear();
+  const std::string path = ResolvePath(name);
+  std::string leaf;
+  Fd dir(OpenFolderOf(path, false, leaf));
+  if (dir.get() < 0) return Refused(why, "cannot read " + path + " (a link is not followed)", errno);
+  if (!OwnFolder(dir.get(), path, why)) return ReadResult::Unreadable;
+  return ReadOpenedStart(::openat(dir.get(), leaf.c_str(), ReadFlags | O_NOFOLLOW), path, limit, bytes, why);
 }
 
 bool ReadWholeRegularFile(const std::string& name, size_t limit, std::vector<uint8_t>& bytes) {

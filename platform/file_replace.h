@@ -3,7 +3,7 @@
 // file, never something to block on or to follow. A new file's bytes go to a
 // temporary file of a fresh name beside it, which replaces the old file only
 // once it is complete and on disk, so a crash or a full disk never leaves it
-// half written.
+// half written; two programs saving at once take turns.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -13,15 +13,6 @@
 
 namespace platform {
 
-// Writes size bytes as the whole new contents of name (resolved like
-// OpenFile), making its folders when missing. No link is followed on the
-// way, folders included, and the folder that receives the file must be this
-// user's own. While this copy holds the single-instance lock, temporary files
-// that an earlier copy left beside name (killed during a write) are removed
-// first. False when anything failed; the old file is then untouched and why
-// (when given) says what went wrong.
-bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t size, std::string* why = nullptr);
-
 enum class Links { NotFollowed, Followed };
 
 // How a read went. Missing: the file, or a folder on its way, does not exist.
@@ -29,12 +20,55 @@ enum class Links { NotFollowed, Followed };
 // refused link, a FIFO or a device, no permission, an I/O error).
 enum class ReadResult { Read, Missing, Unreadable };
 
+// One read and replace of the file name (resolved like OpenFile) that no
+// other program's save gets between, other copies of ours included, whatever
+// single-instance lock each of them holds. The folder that holds the file is
+// made when missing, reached without following a link at any step, and must
+// be this user's own; it stays locked (flock on the folder itself) for the
+// life of the object. Every save takes that lock, so once it is held no
+// other save is writing there, and the temporary files that a save killed
+// during its write left beside the file are removed. A lock held by another
+// save is waited for up to LockWaitMs; after that, or when anything else
+// fails, Ready() is false, nothing was changed and why says what went wrong.
+// On a file system without such locks the save goes on unlocked and leaves
+// any temporary file alone.
+class LockedFile {
+ public:
+  static constexpr int LockWaitMs = 2000;
+  explicit LockedFile(const std::string& name, std::string* why = nullptr);
+  ~LockedFile();
+  LockedFile(const LockedFile&) = delete;
+  LockedFile& operator=(const LockedFile&) = delete;
+
+  bool Ready() const { return dir_ >= 0; }
+  // Up to limit bytes from the start of the file, which must be a regular
+  // file and not a link.
+  ReadResult ReadStart(size_t limit, std::vector<uint8_t>& bytes, std::string* why = nullptr) const;
+  // Writes size bytes as the file's whole new contents. False when anything
+  // failed (a full disk, a file-size limit); the old file is then untouched,
+  // no temporary file is left and why says what went wrong.
+  bool Replace(const uint8_t* data, size_t size, std::string* why = nullptr) const;
+
+ private:
+  std::string path_, leaf_;
+  int dir_ = -1;
+};
+
+// Writes size bytes as the whole new contents of name, through a LockedFile.
+bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t size, std::string* why = nullptr);
+
 // Up to limit bytes from the start of name (resolved like OpenFile), as long
 // as the file is now. Unless links are followed, a link anywhere in name, in
 // the file's place or a folder's, is refused. why (when given) says what
 // went wrong.
 ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes,
                                 Links links = Links::NotFollowed, std::string* why = nullptr);
+
+// The same without links, for a file whose folder must be this user's own
+// (the rule a file is written by): a file in another user's folder is
+// Unreadable, so that nobody sharing the working folder plants what we read.
+ReadResult ReadOwnFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes,
+                            std::string* why = nullptr);
 
 // The whole of name (resolved like OpenFile, links followed) when it is a
 // regular file of at most limit bytes. A larger file is refused before

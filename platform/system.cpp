@@ -44,14 +44,20 @@ bool PrivateFolder(const std::string& path) {
          (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
-// The lock's folder: $XDG_RUNTIME_DIR, or else a folder of this user's own
-// under $TMPDIR (or /tmp), made with mode 0700. "" when neither is private.
+// This user's own folder under $TMPDIR (or /tmp).
+std::string OwnTemporaryFolder() {
+  const char* tmp = std::getenv("TMPDIR");
+  return std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-" + std::to_string(static_cast<unsigned>(geteuid()));
+}
+
+// The lock's folder: $XDG_RUNTIME_DIR when it is private to this user, or
+// else our own folder under $TMPDIR (or /tmp), made with mode 0700, so that
+// after su, or with a runtime folder the group can write to, there is still a
+// lock. "" when neither folder is private.
 std::string LockFolder() {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  if (runtime && *runtime) return PrivateFolder(runtime) ? runtime : "";
-  const char* tmp = std::getenv("TMPDIR");
-  const std::string folder =
-      std::string(tmp && *tmp ? tmp : "/tmp") + "/quorvane-" + std::to_string(static_cast<unsigned>(geteuid()));
+  if (runtime && *runtime && PrivateFolder(runtime)) return runtime;
+  const std::string folder = OwnTemporaryFolder();
   mkdir(folder.c_str(), 0700);
   return PrivateFolder(folder) ? folder : "";
 }
@@ -230,9 +236,24 @@ OsVersion GetOsVersion() { return OsVersion{2, 10, 0}; }
 
 bool AcquireInstanceLock(const std::string& name) {
   if (g_lock_fd >= 0) return true;
+  // A second copy signals whatever pid it reads in the lock file, which may
+  // be ours from the moment we write it (or already, when a pid of an earlier
+  // run was reused for us): the request must find its handler, not end us.
+  struct sigaction sa{};
+  sa.sa_handler = OnRaiseSignal;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = SA_RESTART;
+  sigaction(SIGUSR1, &sa, nullptr);
   const std::string path = LockPath(name);
   const int fd = OpenLockFile(path, O_RDWR | O_CREAT);
-  if (fd < 0) return true;  // no safe place for a lock: do not refuse to run
+  if (fd < 0) {
+    // No safe place for a lock: the program runs all the same, and says so.
+    const std::string why = path.empty() ? "neither $XDG_RUNTIME_DIR nor " + OwnTemporaryFolder() +
+                                               " is a folder of this user's that others cannot write to"
+                                         : path + " is not a regular file of this user's that can be opened";
+    std::fprintf(stderr, "quorvane: the game runs without the single-instance lock: %s\n", why.c_str());
+    return true;
+  }
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
     const int error = errno;
     close(fd);
@@ -247,11 +268,6 @@ bool AcquireInstanceLock(const std::string& name) {
       // the pid is only a courtesy for the raise request
     }
   }
-  struct sigaction sa{};
-  sa.sa_handler = OnRaiseSignal;
-  sigemptyset(&sa.sa_mask);
-  sa.sa_flags = SA_RESTART;
-  sigaction(SIGUSR1, &sa, nullptr);
   g_lock_fd = fd;
   g_lock_path = path;
   return true;
@@ -292,6 +308,8 @@ void InstallTerminationHandlers() {
   sigemptyset(&sa.sa_mask);
   sa.sa_flags = SA_RESTART;
   for (int s : CloseSignals) sigaction(s, &sa, nullptr);
+  // Past a file-size limit a write fails with EFBIG, which a save reports.
+  signal(SIGXFSZ, SIG_IGN);
   static bool fork_guarded = false;
   if (!fork_guarded) fork_guarded = pthread_atfork(&BeforeFork, nullptr, &InChild) == 0;
 }

@@ -39,11 +39,16 @@ struct OsVersion {
 // The version this system reports itself as to the engine.
 OsVersion GetOsVersion();
 
-// Single instance: a lock file named after name under $XDG_RUNTIME_DIR (or a
-// folder of this user's own, mode 0700, under $TMPDIR or /tmp). A folder
-// others can write to, a link or a file of another user is not used: the
-// program then runs without a lock. Acquire returns false when another live
-// process holds it; that process can then be asked to raise its window.
+// Single instance: a lock file named after name under $XDG_RUNTIME_DIR when
+// that is this user's private folder, or else under a folder of this user's
+// own (quorvane-<uid>, mode 0700) under $TMPDIR or /tmp. A folder others (or
+// the group) can write to, a link or a file of another user is not used;
+// when neither folder can be, the program runs without a lock and one line on
+// stderr says so. Acquire returns false when another live process holds it;
+// that process can then be asked to raise its window. The holder's pid goes
+// into the file only once its raise request is handled. The lock keeps a
+// second copy from starting; it guards no file: the high score's save has a
+// lock of its own (see LockedFile).
 bool AcquireInstanceLock(const std::string& name);
 void ReleaseInstanceLock();
 bool InstanceLockHeld();
@@ -58,7 +63,8 @@ void RequestRaiseOfHolder(const std::string& name);
 bool TakeRaiseRequest();
 
 // SIGINT, SIGTERM, SIGHUP and SIGQUIT are turned into a close request,
-// polled by the back ends. A process forked from ours from then on starts
+// polled by the back ends. SIGXFSZ is ignored, so that a write past a
+// file-size limit fails (and is reported) instead of killing us. A process forked from ours from then on starts
 // with default signal dispositions, without the single-instance lock, and is
 // killed when ours ends.
 void InstallTerminationHandlers();

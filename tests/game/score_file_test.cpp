@@ -1,14 +1,23 @@
 // The high-score file as the game reads and writes it, and the replay file's
 // writer and reader.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <future>
 #include <string>
 #include <utility>
 #include <vector>
@@ -85,6 +94,30 @@ TEST_F(ScoreFileTest, LoadTakesOnlyAValidHigherValue) {
     LoadHighScore();
     EXPECT_EQ(HiScore, c.want) << c.what;
   }
+}
+
+// In a working folder others share, a SCORE folder of another user is read by
+// the same rule as it is written: not at all. The game keeps its own high
+// score and says once why; a later load or save does not take the planted
+// value either.
+TEST_F(ScoreFileTest, AnotherUsersFolderIsNotRead) {
+  if (geteuid() != 0) GTEST_SKIP() << "making a folder of another user needs root";
+  ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/score.dat", Bytes("999999999")));
+  ASSERT_EQ(chown("SCORE/score.dat", 65534, 65534), 0);
+  ASSERT_EQ(chown("SCORE", 65534, 65534), 0);
+  HiScore = 500;
+  testing::internal::CaptureStderr();
+  LoadHighScore();
+  LoadHighScore();
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(HiScore, 500);
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_NE(said.find("another user"), std::string::npos) << said;
+  testing::internal::CaptureStderr();
+  SaveHighScore();
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(HiScore, 500) << "the save took the planted score";
+  EXPECT_EQ(ReadFile("SCORE/score.dat"), Bytes("999999999"));
 }
 
 TEST_F(ScoreFileTest, SaveWritesTheTextAndZerosMakingTheFolder) {
@@ -210,18 +243,13 @@ TEST_F(ScoreFileTest, WhatCannotBeReadOrLeadsElsewhereIsNeverWritten) {
   fs::remove_all("SCORE");
 }
 
-// A copy killed while writing leaves its temporary file; the next copy, once
-// it holds the single-instance lock (so no other copy is writing), removes
-// those, and only those.
-TEST_F(ScoreFileTest, StaleTemporaryFilesGoWhileTheLockIsHeld) {
+// A copy killed while writing leaves its temporary file; the next save, once
+// it holds the SCORE folder's lock (so no other copy is writing), removes
+// those, and only those, whether or not this copy holds the single-instance
+// lock.
+TEST_F(ScoreFileTest, StaleTemporaryFilesGoUnderTheFolderLock) {
   namespace fs = std::filesystem;
-  TempFolder runtime;
-  chmod(runtime.path.c_str(), 0700);
-  const char* old = std::getenv("XDG_RUNTIME_DIR");
-  const std::string saved = old ? old : "";
-  setenv("XDG_RUNTIME_DIR", runtime.path.c_str(), 1);
-  ASSERT_TRUE(platform::AcquireInstanceLock("ScoreFileTest"));
-  ASSERT_TRUE(platform::InstanceLockHeld());
+  ASSERT_FALSE(platform::InstanceLockHeld());
   const char* stale[] = {"score.dat.a1B2c3", "score.dat.ZZZZZZ"};
   const char* kept[] = {"score.dat.toolong7", "score.dat.ab", "other.dat.a1B2c3", "score.dat.a-B2c3"};
   for (const char* name : stale) ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/" + name, Bytes("1")));
@@ -229,12 +257,161 @@ TEST_F(ScoreFileTest, StaleTemporaryFilesGoWhileTheLockIsHeld) {
   ASSERT_EQ(symlink((work.path + "target").c_str(), "SCORE/score.dat.link01"), 0);
   HiScore = 77;
   SaveHighScore();
-  platform::ReleaseInstanceLock();
-  if (old) setenv("XDG_RUNTIME_DIR", saved.c_str(), 1); else unsetenv("XDG_RUNTIME_DIR");
   for (const char* name : stale) EXPECT_FALSE(fs::exists(fs::symlink_status(std::string("SCORE/") + name))) << name;
   for (const char* name : kept) EXPECT_TRUE(fs::exists(std::string("SCORE/") + name)) << name;
   EXPECT_TRUE(fs::is_symlink("SCORE/score.dat.link01")) << "only regular files are taken for stale ones";
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(ReadFile("SCORE/score.dat").data())), "77");
+}
+
+// Text of a file as a string, up to its first zero byte.
+std::string Text(const char* path) {
+  std::vector<uint8_t> bytes = ReadFile(path);
+  return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0));
+}
+
+// Another copy of the game saving into the same SCORE, as a child process:
+// it holds the folder's lock, as every save does, and has begun its temporary
+// file. What it does once it has the lock is the given step; the child's exit
+// code is what that step returns. The parent waits until the lock is held.
+pid_t OtherCopySaving(int (*step)(int dir)) {
+  int ready[2];
+  if (pipe2(ready, O_CLOEXEC) != 0) return -1;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const int dir = open("SCORE", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0 || flock(dir, LOCK_EX) != 0) _exit(100);
+    const int temp = openat(dir, "score.dat.Other1", O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (temp < 0 || write(temp, "907", 3) != 3) _exit(101);
+    if (write(ready[1], "x", 1) != 1) _exit(102);
+    const int result = step(dir);
+    if (result != 0) _exit(result);
+    // The rest of its 255 bytes, then the rename that ends its save.
+    char rest[252] = {'0', '0', '0'};
+    if (write(temp, rest, sizeof rest) != static_cast<ssize_t>(sizeof rest) || fsync(temp) != 0) _exit(103);
+    _exit(renameat(dir, "score.dat.Other1", dir, "score.dat") == 0 ? 0 : 104);
+  }
+  close(ready[1]);
+  char c;
+  while (read(ready[0], &c, 1) < 0 && errno == EINTR) {
+  }
+  close(ready[0]);
+  return pid;
+}
+
+// Two copies that do not see each other's single-instance lock (each was
+// given a runtime folder of its own) save at the same time. Ours has the
+// lower score and comes second: it neither takes the other's temporary file
+// for a stale one nor writes while the other holds the folder, and the higher
+// score is what the file holds in the end.
+TEST_F(ScoreFileTest, ASaveWaitsForAnotherCopysSaveAndTheHigherScoreWins) {
+  namespace fs = std::filesystem;
+  ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/score.dat", Bytes("906000")));
+  TempFolder runtime;  // our own single-instance lock, held as the game holds it
+  chmod(runtime.path.c_str(), 0700);
+  const char* old = std::getenv("XDG_RUNTIME_DIR");
+  const std::string saved = old ? old : "";
+  setenv("XDG_RUNTIME_DIR", runtime.path.c_str(), 1);
+  ASSERT_TRUE(platform::AcquireInstanceLock("ScoreFileTest"));
+
+  const pid_t other = OtherCopySaving([](int dir) {
+    usleep(300 * 1000);  // our save has begun by now
+    int wrong = 0;
+    if (faccessat(dir, "score.dat.Other1", F_OK, AT_SYMLINK_NOFOLLOW) != 0) wrong |= 1;
+    char text[8] = {};
+    const int fd = openat(dir, "score.dat", O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || read(fd, text, 6) != 6 || std::string(text) != "906000") wrong |= 2;
+    if (fd >= 0) close(fd);
+    return wrong;
+  });
+  ASSERT_GT(other, 0);
+  HiScore = 906500;
+  testing::internal::CaptureStderr();
+  SaveHighScore();
+  const std::string said = testing::internal::GetCapturedStderr();
+  int status = 0;
+  ASSERT_EQ(waitpid(other, &status, 0), other);
+  platform::ReleaseInstanceLock();
+  if (old) setenv("XDG_RUNTIME_DIR", saved.c_str(), 1); else unsetenv("XDG_RUNTIME_DIR");
+
+  ASSERT_TRUE(WIFEXITED(status));
+  const int wrong = WEXITSTATUS(status);
+  EXPECT_EQ(wrong & 1, 0) << "our save removed the other copy's temporary file while it was being written";
+  EXPECT_EQ(wrong & 2, 0) << "our save wrote while the other copy held the folder";
+  EXPECT_EQ(wrong & ~3, 0) << "the other copy's save failed: " << wrong;
+  EXPECT_EQ(said, "");
+  EXPECT_EQ(Text("SCORE/score.dat"), "907000");
+  EXPECT_EQ(HiScore, 907000);
+  for (const auto& e : fs::directory_iterator("SCORE")) EXPECT_EQ(e.path().filename(), "score.dat") << e.path();
+}
+
+// A copy stuck in the middle of its save (stopped, or on a hung disk) keeps
+// the folder locked: our save gives up after a short wait with a clear error
+// and keeps the file, rather than hanging the game or writing over it. Once
+// the lock is free a save works again.
+TEST_F(ScoreFileTest, AStuckSaveOfAnotherCopyIsASaveErrorNotAHang) {
+  ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/score.dat", Bytes("906000")));
+  const pid_t stuck = OtherCopySaving([](int) {
+    for (;;) pause();
+    return 0;
+  });
+  ASSERT_GT(stuck, 0);
+  HiScore = 906500;
+  testing::internal::CaptureStderr();
+  auto save = std::async(std::launch::async, [] { SaveHighScore(); });
+  const bool returned = save.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+  kill(stuck, SIGKILL);  // which frees the lock, should the save still wait
+  save.wait();
+  const std::string said = testing::internal::GetCapturedStderr();
+  waitpid(stuck, nullptr, 0);
+  EXPECT_TRUE(returned) << "the save waited for ever";
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_NE(said.find("high score could not be saved"), std::string::npos) << said;
+  EXPECT_NE(said.find("locked"), std::string::npos) << said;
+  EXPECT_EQ(Text("SCORE/score.dat"), "906000");
+  EXPECT_TRUE(std::filesystem::exists("SCORE/score.dat.Other1")) << "the stuck copy's file is not ours to remove";
+
+  SaveHighScore();
+  EXPECT_EQ(Text("SCORE/score.dat"), "906500");
+  EXPECT_FALSE(std::filesystem::exists("SCORE/score.dat.Other1")) << "a killed save's file is stale";
+}
+
+// A file-size limit below the file's 255 bytes (prlimit --fsize) makes the
+// write fail: the save says why, takes its temporary file away and keeps the
+// old score, instead of the program being killed by SIGXFSZ halfway. The save
+// runs in a child, which alone gets the limit.
+TEST_F(ScoreFileTest, AFileSizeLimitIsASaveErrorThatKeepsTheOldFile) {
+  namespace fs = std::filesystem;
+  for (const rlim_t limit : {rlim_t{0}, rlim_t{100}, rlim_t{254}}) {
+    fs::remove_all("SCORE");
+    ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/score.dat", Bytes("5000")));
+    int said[2];
+    ASSERT_EQ(pipe2(said, O_CLOEXEC), 0);  // a pipe, which no size limit applies to
+    const pid_t pid = fork();
+    if (pid == 0) {
+      dup2(said[1], STDERR_FILENO);
+      platform::InstallTerminationHandlers();  // as main() does first
+      const rlimit small{limit, limit};
+      if (setrlimit(RLIMIT_FSIZE, &small) != 0) _exit(3);
+      HiScore = 9000;
+      SaveHighScore();
+      _exit(0);
+    }
+    ASSERT_GT(pid, 0);
+    close(said[1]);
+    std::string text;
+    char chunk[256];
+    for (ssize_t n; (n = read(said[0], chunk, sizeof chunk)) > 0;) text.append(chunk, static_cast<size_t>(n));
+    close(said[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status)) << "limit " << limit << ": killed by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << limit;
+    EXPECT_NE(text.find("high score could not be saved"), std::string::npos) << limit << ": " << text;
+    EXPECT_NE(text.find(std::strerror(EFBIG)), std::string::npos) << limit << ": " << text;
+    EXPECT_EQ(ReadFile("SCORE/score.dat"), Bytes("5000")) << limit;
+    for (const auto& e : fs::directory_iterator("SCORE"))
+      EXPECT_EQ(e.path().filename(), "score.dat") << limit << ": left behind " << e.path();
+  }
 }
 
 TEST_F(ScoreFileTest, PlantedLinkAtTheTemporaryNameIsNotFollowed) {

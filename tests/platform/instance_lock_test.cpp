@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -120,14 +122,70 @@ TEST(InstanceLock, OnlyAnotherCopyOfThisProgramBySameUserIsSignalled) {
   }
 }
 
-TEST(InstanceLock, FolderOthersCanWriteToIsNotUsed) {
-  TempFolder dir;
-  chmod(dir.path.c_str(), 0777);
-  EnvVar runtime("XDG_RUNTIME_DIR", dir.path.c_str());
+// A runtime folder that is not this user's private one (after su, or one
+// the group can write to) is not used: the lock goes to our own folder under
+// $TMPDIR instead, so that it is never silently off.
+TEST(InstanceLock, ARuntimeFolderThatCannotBeUsedGivesWayToOurOwn) {
+  struct Case {
+    const char* what;
+    bool needsRoot;
+    void (*make)(const std::string& base);
+    const char* runtime;  // under base
+  };
+  const Case cases[] = {
+      {"others can write to it", false, [](const std::string& b) { chmod(b.c_str(), 0777); }, ""},
+      {"the group can write to it", false, [](const std::string& b) { chmod(b.c_str(), 0770); }, ""},
+      {"another user's (after su)", true,
+       [](const std::string& b) {
+         chmod(b.c_str(), 0700);
+         ASSERT_EQ(chown(b.c_str(), 65534, 65534), 0);
+       },
+       ""},
+      {"a link to a private folder", false,
+       [](const std::string& b) {
+         mkdir((b + "private").c_str(), 0700);
+         ASSERT_EQ(symlink((b + "private").c_str(), (b + "link").c_str()), 0);
+       },
+       "link"},
+  };
+  for (const Case& c : cases) {
+    if (c.needsRoot && geteuid() != 0) continue;
+    TempFolder base, tmp;
+    c.make(base.path);
+    const std::string used = base.path + c.runtime;
+    EnvVar runtime_env("XDG_RUNTIME_DIR", used.c_str());
+    EnvVar tmpdir("TMPDIR", tmp.path.c_str());
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(platform::AcquireInstanceLock(kName)) << c.what;
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(platform::InstanceLockHeld()) << c.what;
+    platform::ReleaseInstanceLock();
+    EXPECT_EQ(said, "") << c.what;
+    EXPECT_NE(access((used + "/" + kName + ".lock").c_str(), F_OK), 0) << c.what;
+    const std::string own = tmp.path + "quorvane-" + std::to_string(geteuid()) + "/" + kName + ".lock";
+    EXPECT_EQ(access(own.c_str(), F_OK), 0) << c.what;
+  }
+}
+
+// With neither folder usable the program still runs, and says once that it
+// runs without the lock.
+TEST(InstanceLock, WithoutAnyUsableFolderOneLineSaysSo) {
+  TempFolder runtime, tmp;
+  chmod(runtime.path.c_str(), 0777);
+  const std::string own = tmp.path + "quorvane-" + std::to_string(geteuid());
+  mkdir(own.c_str(), 0700);
+  chmod(own.c_str(), 0777);  // made open to everyone beforehand
+  EnvVar runtime_env("XDG_RUNTIME_DIR", runtime.path.c_str());
+  EnvVar tmpdir("TMPDIR", tmp.path.c_str());
+  testing::internal::CaptureStderr();
   EXPECT_TRUE(platform::AcquireInstanceLock(kName)) << "the program still runs";
+  const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_FALSE(platform::InstanceLockHeld());
   platform::ReleaseInstanceLock();
-  EXPECT_NE(access((dir.path + kName + ".lock").c_str(), F_OK), 0);
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_NE(said.find("runs without the single-instance lock"), std::string::npos) << said;
+  EXPECT_NE(access((runtime.path + kName + ".lock").c_str(), F_OK), 0);
+  EXPECT_NE(access((own + "/" + kName + ".lock").c_str(), F_OK), 0);
 }
 
 TEST(InstanceLock, PlantedLinkIsNotFollowed) {
@@ -213,6 +271,58 @@ TEST(InstanceLock, AForkedChildHasDefaultSignalsNoLockAndDiesWithTheGame) {
   EXPECT_EQ(wrong & 4, 0) << "the child outlives the game";
   EXPECT_TRUE(platform::InstanceLockHeld()) << "the game keeps its lock";
   platform::ReleaseInstanceLock();
+}
+
+// The pid in the lock file is only a courtesy for the raise request: under a
+// file-size limit of 0 (prlimit --fsize=0) its write fails and the program
+// starts all the same, holding the lock, instead of being killed by SIGXFSZ.
+TEST(InstanceLock, AFileSizeLimitOfZeroDoesNotStopTheStart) {
+  TempFolder dir;
+  chmod(dir.path.c_str(), 0700);
+  EnvVar runtime("XDG_RUNTIME_DIR", dir.path.c_str());
+  const pid_t pid = fork();
+  if (pid == 0) {
+    platform::InstallTerminationHandlers();  // as main() does first
+    const rlimit none{0, 0};
+    if (setrlimit(RLIMIT_FSIZE, &none) != 0) _exit(3);
+    _exit(platform::AcquireInstanceLock(kName) && platform::InstanceLockHeld() ? 0 : 1);
+  }
+  ASSERT_GT(pid, 0);
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the lock was not taken";
+}
+
+// A second copy sends its raise request as soon as it reads our pid in the
+// lock file; the handler must be in place by then, or the request kills us.
+// The instant the pid is written is caught by a file-size limit of 0, which
+// turns that write into a SIGXFSZ; its handler sends the request right then.
+void RequestRaiseNow(int) { kill(getpid(), SIGUSR1); }
+
+TEST(InstanceLock, ARaiseRequestAsSoonAsThePidIsWrittenIsTaken) {
+  TempFolder dir;
+  chmod(dir.path.c_str(), 0700);
+  EnvVar runtime("XDG_RUNTIME_DIR", dir.path.c_str());
+  const pid_t pid = fork();
+  if (pid == 0) {
+    platform::InstallTerminationHandlers();  // as main() does first
+    struct sigaction at_write{};
+    at_write.sa_handler = RequestRaiseNow;
+    sigemptyset(&at_write.sa_mask);
+    sigaction(SIGXFSZ, &at_write, nullptr);
+    const rlimit none{0, 0};
+    if (setrlimit(RLIMIT_FSIZE, &none) != 0) _exit(3);
+    if (!platform::AcquireInstanceLock(kName) || !platform::InstanceLockHeld()) _exit(4);
+    _exit(platform::TakeRaiseRequest() ? 0 : 5);
+  }
+  ASSERT_GT(pid, 0);
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  ASSERT_FALSE(WIFSIGNALED(status) && WTERMSIG(status) == SIGUSR1) << "the raise request killed the first copy";
+  ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+  EXPECT_NE(WEXITSTATUS(status), 5) << "the raise request was lost";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 }  // namespace

@@ -8,6 +8,14 @@
 #                says so and ends at once with a non-zero code
 #   lost_display (under Xvfb): the X server dies under the running game; the
 #                game saves the high score and ends within seconds, non-zero
+#   two_copies: two copies that do not see each other's single-instance lock
+#                (each has a runtime folder of its own) end at the same time in
+#                one working folder: both saves work, one after the other, and
+#                the score is kept
+#   file_size_limit: under a file-size limit smaller than the score file
+#                (prlimit --fsize), SIGTERM still ends the game in order: the
+#                save says why it failed, leaves no temporary file and keeps
+#                the old score; a limit of 0 does not stop the start
 #   box_helper (under Xvfb, a picture missing so that an error box is up): the
 #                box's helper process goes with the game, on SIGTERM and on
 #                SIGKILL, and never keeps a later start out
@@ -129,6 +137,53 @@ case "$case_name" in
     [ "$rc" -ne 0 ] || fail "exit code 0 after losing the display"
     score_saved
     grep -q "display was lost" "$dir/game.log" || fail "no word of the lost display"
+    ;;
+
+  two_copies)
+    # Each copy holds a single-instance lock of its own; their saves on
+    # SIGTERM go into one SCORE at the same time.
+    mkdir -m 0700 r1 r2
+    mkdir SCORE
+    printf 906500 >SCORE/score.dat
+    for round in 1 2 3 4 5; do
+      XDG_RUNTIME_DIR="$dir/r1" "$exe" >"$dir/first_$round.log" 2>&1 &
+      first=$!
+      XDG_RUNTIME_DIR="$dir/r2" start_game "$exe" "second_$round"
+      kill -0 "$first" 2>/dev/null || fail "the first copy ended by itself"
+      kill -TERM "$first" "$game"
+      ends_within "$first" 100 && ends_within "$game" 100 || fail "a copy did not end on SIGTERM"
+      wait "$first"
+      [ $? -eq 143 ] || fail "the first copy's exit code was not 143"
+      wait "$game"
+      [ $? -eq 143 ] || fail "the second copy's exit code was not 143"
+      grep -h "could not be saved" "$dir"/*_"$round".log && fail "a save failed (round $round)"
+      [ "$(tr -d '\0' <SCORE/score.dat)" = 906500 ] || fail "the score was not kept (round $round)"
+      [ "$(ls SCORE)" = score.dat ] || fail "left in SCORE: $(ls SCORE)"
+    done
+    ;;
+
+  file_size_limit)
+    command -v prlimit >/dev/null || { echo "skipped: no prlimit"; exit 0; }
+    mkdir SCORE
+    printf 5000 >SCORE/score.dat
+    for limit in 100 0; do
+      # prlimit sets the limit and becomes the game (same pid).
+      prlimit --fsize="$limit" "$exe" >"$dir/limit_$limit.log" 2>&1 &
+      game=$!
+      sleep 1
+      kill -0 "$game" 2>/dev/null || fail "the game ended by itself (limit $limit)"
+      kill -TERM "$game"
+      ends_within "$game" 100 || fail "the game did not end on SIGTERM (limit $limit)"
+      wait "$game"
+      rc=$?
+      [ "$rc" -eq 143 ] || fail "exit code $rc, not 143 (limit $limit)"
+      # Under a limit of 0 not even the log file can take the message.
+      if [ "$limit" -gt 0 ]; then
+        grep -q "could not be saved: .*File too large" "$dir/limit_$limit.log" || fail "no word of the failed save"
+      fi
+      [ "$(cat SCORE/score.dat)" = 5000 ] || fail "the old score was not kept (limit $limit)"
+      [ "$(ls SCORE)" = score.dat ] || fail "left in SCORE: $(ls SCORE)"
+    done
     ;;
 
   box_helper)
