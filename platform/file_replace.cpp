@@ -286,11 +286,6 @@ bool LockedFile::Replace(const uint8_t* data, size_t size, std::string* why) con
   return true;
 }
 
-bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t size, std::string* why) {
-  const LockedFile file(name, why);
-  return file.Ready() && file.Replace(data, size, why);
-}
-
 ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes, Links links,
                                 std::string* why) {
   bytes.clear();

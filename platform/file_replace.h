@@ -54,9 +54,6 @@ class LockedFile {
   int dir_ = -1;
 };
 
-// Writes size bytes as the whole new contents of name, through a LockedFile.
-bool ReplaceFileContents(const std::string& name, const uint8_t* data, size_t size, std::string* why = nullptr);
-
 // Up to limit bytes from the start of name (resolved like OpenFile), as long
 // as the file is now. Unless links are followed, a link anywhere in name, in
 // the file's place or a folder's, is refused. why (when given) says what
