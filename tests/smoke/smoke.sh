@@ -89,6 +89,21 @@ box_size() {
   xwininfo -root -tree | grep -E '^\s+0x' | grep -v '"Quorvane"' | grep -oE '[0-9]+x[0-9]+\+' | head -n1
 }
 
+# Waits until the game's shown window has been the same for a second: SDL
+# makes it anew for the renderer on the first frame, and a display lost in
+# the middle of that may fail inside the GL driver rather than in Xlib.
+window_settled() {
+  command -v xdotool >/dev/null || { sleep 2; return 0; }
+  local before="" now
+  for _ in $(seq 1 20); do
+    now=$(xdotool search --onlyvisible --name Quorvane 2>/dev/null | head -n1)
+    [ -n "$now" ] && [ "$now" = "$before" ] && return 0
+    before=$now
+    sleep 1
+  done
+  fail "the game's window did not settle"
+}
+
 score_saved() { [ -f "$dir/SCORE/score.dat" ] || fail "no SCORE/score.dat: the high score was not saved"; }
 
 case "$case_name" in
@@ -130,6 +145,7 @@ case "$case_name" in
   lost_display)
     start_xvfb
     start_game "$exe" game 2
+    window_settled
     kill -9 "$xserver"
     ends_within "$game" 50 || fail "the game did not end within 5 s of losing its display"
     wait "$game"
@@ -226,9 +242,19 @@ case "$case_name" in
     command -v xdotool >/dev/null || { echo "skipped: no xdotool"; exit 0; }
     start_xvfb
     start_game "$exe" game 2
-    window=$(xdotool search --name Quorvane | head -n1)
-    [ -n "$window" ] || fail "the game's window was not found"
-    xdotool windowclose "$window"
+    # SDL makes its window anew for the renderer on the first frame: a window
+    # found before that is gone by the time it is closed, so the close is
+    # tried again on the window there is then.
+    closed=no
+    for _ in $(seq 1 40); do
+      window=$(xdotool search --onlyvisible --name Quorvane 2>/dev/null | head -n1)
+      if [ -n "$window" ] && xdotool windowclose "$window" 2>/dev/null; then
+        closed=yes
+        break
+      fi
+      sleep 0.5
+    done
+    [ "$closed" = yes ] || fail "the game's window was not found"
     ends_within "$game" 50 || fail "the game did not end within 5 s of losing its window"
     wait "$game"
     rc=$?
@@ -241,6 +267,7 @@ case "$case_name" in
   frozen_display)
     start_xvfb
     start_game "$exe" game 2
+    window_settled
     kill -STOP "$xserver"
     sleep 0.5
     kill -TERM "$game"
