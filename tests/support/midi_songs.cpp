@@ -27,6 +27,16 @@ platform::MidiSong EighthNotesSong() {
   return song;
 }
 
+platform::MidiSong FloodSong(uint32_t notes) {
+  platform::MidiSong song;
+  song.ticks_per_quarter = 0x7FFF;
+  song.micros_per_quarter = 1;
+  platform::MidiPart part{0, 0, {}};
+  for (uint32_t i = 0; i < notes; ++i) part.notes.push_back({2 * i, 1, static_cast<uint8_t>(48 + i % 36), 100});
+  song.parts.push_back(part);
+  return song;
+}
+
 
 float Peak(const std::vector<float>& samples, size_t first, size_t last) {
   float peak = 0.0f;
