@@ -150,6 +150,9 @@ int MidiSequencer::PassEvent(void* data, fluid_midi_event_t* event) {
   if (fluid_midi_event_get_type(event) >= 0x80) {
     if (self->block_events_ >= MaxBlockEvents) {
       self->block_dropped_ = true;
+      // The song is stopped after this block (see Render); meanwhile the
+      // player is not to read the file anew for another pass.
+      fluid_player_set_loop(self->player_, 0);
       return FLUID_OK;
     }
     ++self->block_events_;
@@ -280,16 +283,23 @@ void MidiSequencer::Render(float* out, int frames, int sample_rate) {
     const bool rendered = fluid_synth_write_float(synth_, n, block, 0, 2, block, 1, 2) == FLUID_OK;
     most_block_events_ = std::max(most_block_events_, block_events_);
     if (block_dropped_) {
-      // Among the dropped events may be the ends of notes that would
-      // otherwise sound for ever.
-      ReleaseNotes();
+      // No real song comes near the bound. Played on, such a song would be
+      // read anew by the player at each of its passes, which for one only
+      // microseconds long is every block: the audio thread could not keep
+      // up, and the sound effects mixed with the music would break up too.
+      // So it stops here, as if stopped by a command, and its notes are
+      // released (the ends of some may have been dropped).
       if (!drop_said_) {
         std::fprintf(stderr,
-                     "quorvane: the song gives more than %d events in %d frames; the rest of such a block is "
-                     "dropped\n",
+                     "quorvane: the song gives more than %d events in %d frames: the rest are dropped and the "
+                     "song is stopped\n",
                      MaxBlockEvents, BlockFrames);
         drop_said_ = true;
       }
+      if (player_) fluid_player_stop(player_);
+      ReleaseNotes();
+      AbortNotify();
+      mode_ = SequenceMode::Stopped;
     }
     if (rendered && soundfont_) {
       float* dst = out + 2 * static_cast<ptrdiff_t>(done);

@@ -24,12 +24,13 @@ namespace platform {
 
 // The most MIDI events (channel messages and system exclusives) the player
 // may give the synthesiser in one of its blocks of 64 frames, about 1.5 ms;
-// the rest of that block's events are dropped. The busiest instant of a real
-// song, all sixteen channels set up and striking a chord of a dozen notes, is
-// some 250 events, and the synthesiser has 256 voices to sound them with; four
-// times that leaves every real song whole. A block of 1024 events costs the
-// synthesiser a few milliseconds at most, where a file that passes the checker
-// could otherwise hand it hundreds of thousands in one block.
+// the rest of that block's events are dropped, and the song is stopped there
+// (a notification is aborted). The busiest instant of a real song, all
+// sixteen channels set up and striking a chord of a dozen notes, is some 250
+// events, and the synthesiser has 256 voices to sound them with; four times
+// that leaves every real song whole. A block of 1024 events costs the
+// synthesiser a few milliseconds at most, where a file that passes the
+// checker could otherwise hand it hundreds of thousands in one block.
 constexpr int MaxBlockEvents = 1024;
 
 // Where the General MIDI soundfont is looked for, in order (Debian's paths).
