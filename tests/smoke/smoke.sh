@@ -69,10 +69,17 @@ make_game_folder() {
 }
 
 # Presses one key (an xdotool name) in the game's window, held for a fifth of
-# a second: the menus look at the keys held down once a frame.
+# a second: the menus look at the keys held down once a frame. The window is
+# looked for each time, as a window seen early in the start may be gone.
 press() {
-  xdotool windowfocus --sync "$window" keydown "$1" sleep 0.2 keyup "$1" 2>>"$dir/xdotool.out" ||
-    fail "xdotool could not press $1"
+  local window
+  for _ in 1 2 3; do
+    window=$(timeout 10 xdotool search --sync --onlyvisible --pid "$game" 2>>"$dir/xdotool.log" | tail -n1)
+    [ -n "$window" ] && xdotool windowfocus --sync "$window" keydown "$1" sleep 0.2 keyup "$1" \
+      2>>"$dir/xdotool.log" && return
+    sleep 0.5
+  done
+  fail "xdotool could not press $1"
 }
 
 # The hostile song: one track, 32767 ticks a quarter note of a microsecond,
@@ -188,8 +195,6 @@ case "$case_name" in
     write_flood_song "$dir/game/MIDI/KTSM1.MID"
     start_xvfb
     start_game "$dir/game/quorvane" game 2
-    window=$(timeout 10 xdotool search --sync --pid "$game" 2>>"$dir/xdotool.out" | head -n1)
-    [ -n "$window" ] || fail "the game's window was not found"
     # Enter leaves the title, F1 starts stage 1 at difficulty 1 and with it
     # the flood; again if a key came before the scene looked for it.
     for _ in 1 2 3; do
