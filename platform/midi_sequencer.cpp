@@ -40,7 +40,7 @@ void SetSoundFontPaths(std::vector<std::string> paths) {
 }
 
 MidiSequencer::~MidiSequencer() {
-  std::lock_guard<std::mutex> lock(mutex_);
+  const std::unique_lock<std::mutex> lock = Lock();
   DeletePlayer();
   DeleteSynth();
 }
@@ -102,6 +102,7 @@ bool MidiSequencer::MakePlayer() {
     return false;
   }
   fluid_player_set_loop(player_, -1);
+  fluid_player_set_playback_callback(player_, &MidiSequencer::PassEvent, this);
   fresh_ = true;
   last_tick_ = 0;
   return true;
@@ -124,13 +125,48 @@ void MidiSequencer::ReleaseNotes() {
   }
 }
 
+std::unique_lock<std::mutex> MidiSequencer::Lock() const {
+  waiting_.fetch_add(1);
+  std::unique_lock<std::mutex> lock(mutex_);
+  waiting_.fetch_sub(1);
+  waiting_.notify_all();
+  return lock;
+}
+
+void MidiSequencer::LetWaitingCommandsIn(std::unique_lock<std::mutex>& lock) const {
+  if (waiting_.load() == 0) return;
+  // Unlocking alone would not do: this thread would take the lock again long
+  // before a waiting one woke up. So it waits until each has had its turn.
+  lock.unlock();
+  for (int waiting = waiting_.load(); waiting > 0; waiting = waiting_.load()) waiting_.wait(waiting);
+  lock.lock();
+}
+
+// Called by the player, inside fluid_synth_write_float, so with mutex_ held.
+int MidiSequencer::PassEvent(void* data, fluid_midi_event_t* event) {
+  auto* self = static_cast<MidiSequencer*>(data);
+  // Meta events (tempo, text) only concern the player; the synthesiser does
+  // nothing with them.
+  if (fluid_midi_event_get_type(event) >= 0x80) {
+    if (self->block_events_ >= MaxBlockEvents) {
+      self->block_dropped_ = true;
+      // The song is stopped after this block (see Render); meanwhile the
+      // player is not to read the file anew for another pass.
+      fluid_player_set_loop(self->player_, 0);
+      return FLUID_OK;
+    }
+    ++self->block_events_;
+  }
+  return fluid_synth_handle_midi_event(self->synth_, event);
+}
+
 void MidiSequencer::AbortNotify() {
   if (notify_window_) PostMessage(notify_window_, Msg::MciNotify, MCI_NOTIFY_ABORTED);
   notify_window_ = 0;
 }
 
 bool MidiSequencer::Open(const std::vector<uint8_t>& song, std::string* problem) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  const std::unique_lock<std::mutex> lock = Lock();
   if (mode_ != SequenceMode::Closed) {
     if (problem) *problem = "a sequence is already open";
     return false;
@@ -144,11 +180,12 @@ bool MidiSequencer::Open(const std::vector<uint8_t>& song, std::string* problem)
   }
   mode_ = SequenceMode::Stopped;
   notify_window_ = 0;
+  most_block_events_ = 0;
   return true;
 }
 
 void MidiSequencer::SeekToStart() {
-  std::lock_guard<std::mutex> lock(mutex_);
+  const std::unique_lock<std::mutex> lock = Lock();
   // Right after the end the looping player is at the start already.
   if (mode_ == SequenceMode::Closed || mode_ == SequenceMode::Ended) return;
   AbortNotify();
@@ -161,7 +198,7 @@ void MidiSequencer::SeekToStart() {
 }
 
 void MidiSequencer::Play(WindowHandle notify_window) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  const std::unique_lock<std::mutex> lock = Lock();
   if (mode_ == SequenceMode::Closed || !player_) return;
   notify_window_ = notify_window;
   if (mode_ == SequenceMode::Stopped) {
@@ -173,7 +210,7 @@ void MidiSequencer::Play(WindowHandle notify_window) {
 }
 
 void MidiSequencer::Stop() {
-  std::lock_guard<std::mutex> lock(mutex_);
+  const std::unique_lock<std::mutex> lock = Lock();
   if (mode_ == SequenceMode::Closed) return;
   AbortNotify();
   if (mode_ != SequenceMode::Stopped && player_) {
@@ -184,7 +221,7 @@ void MidiSequencer::Stop() {
 }
 
 void MidiSequencer::Close() {
-  std::lock_guard<std::mutex> lock(mutex_);
+  const std::unique_lock<std::mutex> lock = Lock();
   if (mode_ == SequenceMode::Closed) return;
   AbortNotify();
   DeletePlayer();
@@ -194,17 +231,22 @@ void MidiSequencer::Close() {
 }
 
 SequenceMode MidiSequencer::Mode() const {
-  std::lock_guard<std::mutex> lock(mutex_);
+  const std::unique_lock<std::mutex> lock = Lock();
   return mode_;
 }
 
 bool MidiSequencer::HasSoundFont() const {
-  std::lock_guard<std::mutex> lock(mutex_);
+  const std::unique_lock<std::mutex> lock = Lock();
   return synth_ && soundfont_;
 }
 
+int MidiSequencer::MostEventsInABlock() const {
+  const std::unique_lock<std::mutex> lock = Lock();
+  return most_block_events_;
+}
+
 void MidiSequencer::Render(float* out, int frames, int sample_rate) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  std::unique_lock<std::mutex> lock(mutex_);
   if (!out || frames <= 0 || sample_rate < MinSampleRate || sample_rate > MaxSampleRate) return;
   render_rate_ = sample_rate;
   if (!synth_) return;
@@ -225,11 +267,40 @@ void MidiSequencer::Render(float* out, int frames, int sample_rate) {
 
   float block[2 * BlockFrames];
   for (int done = 0; done < frames;) {
+    if (done > 0) {
+      LetWaitingCommandsIn(lock);
+      // Meanwhile the song may have been closed or changed, and the
+      // synthesiser made anew or lost; the rest of this block is silence.
+      if (!synth_ || synth_rate_ != sample_rate) return;
+    }
     const int n = std::min(BlockFrames, frames - done);
     // The synthesiser runs even without a soundfont, because its player
     // keeps the song's time and finds its end; what it writes then is no
     // music and is not mixed. A block it did not render is never read.
+    // Writing at most one block's frames runs the player once at most.
+    block_events_ = 0;
+    block_dropped_ = false;
     const bool rendered = fluid_synth_write_float(synth_, n, block, 0, 2, block, 1, 2) == FLUID_OK;
+    most_block_events_ = std::max(most_block_events_, block_events_);
+    if (block_dropped_) {
+      // No real song comes near the bound. Played on, such a song would be
+      // read anew by the player at each of its passes, which for one only
+      // microseconds long is every block: the audio thread could not keep
+      // up, and the sound effects mixed with the music would break up too.
+      // So it stops here, as if stopped by a command, and its notes are
+      // released (the ends of some may have been dropped).
+      if (!drop_said_) {
+        std::fprintf(stderr,
+                     "quorvane: the song gives more than %d events in %d frames: the rest are dropped and the "
+                     "song is stopped\n",
+                     MaxBlockEvents, BlockFrames);
+        drop_said_ = true;
+      }
+      if (player_) fluid_player_stop(player_);
+      ReleaseNotes();
+      AbortNotify();
+      mode_ = SequenceMode::Stopped;
+    }
     if (rendered && soundfont_) {
       float* dst = out + 2 * static_cast<ptrdiff_t>(done);
       for (int i = 0; i < 2 * n; ++i) dst[i] += block[i];

@@ -5,6 +5,7 @@
 // notification goes to the window queue and the sequence reports itself
 // stopped until it is played again, while the audio runs on seamlessly.
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -17,8 +18,20 @@
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
 struct _fluid_player_t;
+struct _fluid_midi_event_t;
 
 namespace platform {
+
+// The most MIDI events (channel messages and system exclusives) the player
+// may give the synthesiser in one of its blocks of 64 frames, about 1.5 ms;
+// the rest of that block's events are dropped, and the song is stopped there
+// (a notification is aborted). The busiest instant of a real song, all
+// sixteen channels set up and striking a chord of a dozen notes, is some 250
+// events, and the synthesiser has 256 voices to sound them with; four times
+// that leaves every real song whole. A block of 1024 events costs the
+// synthesiser about 3 ms (bench/bench_music.cpp), where a file that passes
+// the checker could otherwise hand it hundreds of thousands in one block.
+constexpr int MaxBlockEvents = 1024;
 
 // Where the General MIDI soundfont is looked for, in order (Debian's paths).
 std::vector<std::string> DefaultSoundFontPaths();
@@ -55,10 +68,22 @@ class MidiSequencer : public MusicSource {
   // Whether the synthesiser has a soundfont (without one the music is silent
   // but keeps its time).
   bool HasSoundFont() const;
+  // The most events the synthesiser was given in one of its blocks since the
+  // song was opened (never more than MaxBlockEvents).
+  int MostEventsInABlock() const;
 
+  // Renders in the synthesiser's blocks of 64 frames. Between two of them a
+  // command that is waiting for the sequencer goes first, so no command waits
+  // for more than one such block, however slow the song makes them.
   void Render(float* out, int frames, int sample_rate) override;
 
  private:
+  // Every command takes the sequencer through these, so that Render can tell
+  // that one is waiting.
+  std::unique_lock<std::mutex> Lock() const;
+  void LetWaitingCommandsIn(std::unique_lock<std::mutex>& lock) const;
+  // The player's events go through here on their way to the synthesiser.
+  static int PassEvent(void* data, _fluid_midi_event_t* event);
   bool EnsureSynth(int sample_rate, std::string* problem);
   void DeleteSynth();
   bool MakePlayer();
@@ -68,6 +93,7 @@ class MidiSequencer : public MusicSource {
   void AbortNotify();
 
   mutable std::mutex mutex_;
+  mutable std::atomic<int> waiting_{0};  // commands waiting for mutex_
   _fluid_hashtable_t* settings_ = nullptr;
   _fluid_synth_t* synth_ = nullptr;
   _fluid_player_t* player_ = nullptr;
@@ -80,6 +106,10 @@ class MidiSequencer : public MusicSource {
   bool fresh_ = true;  // the player has not started yet
   int last_tick_ = 0;
   WindowHandle notify_window_ = 0;
+  int block_events_ = 0;     // events given to the synthesiser in the block being made
+  bool block_dropped_ = false;  // and whether any were dropped in it
+  int most_block_events_ = 0;
+  bool drop_said_ = false;
 };
 
 // The one sequencer; it installs itself as the mixer's music source when a

@@ -13,7 +13,8 @@ class MusicSource {
 };
 
 // Installs (or with nullptr removes) the music source. Once this returns the
-// previous source is no longer being rendered and may be destroyed.
+// previous source is no longer being rendered and may be destroyed; the
+// source already in place is left as it is at once.
 void SetMusicSource(MusicSource* source);
 // Called by the mixer for every block: adds the music into out.
 void RenderMusic(float* out, int frames, int sample_rate);

@@ -1,18 +1,23 @@
 // The FluidSynth sequencer: rendered sound, the seamless loop and its end
 // notification, stop and seek, a missing soundfont, the rate it renders at,
-// and commands racing the mixer's thread.
+// commands racing the mixer's thread, and a song that floods events.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/messages.h"
 #include "platform/midi_file.h"
 #include "platform/midi_sequencer.h"
+#include "platform/music_source.h"
 #include "support/midi_songs.h"
 
 using platform::Msg;
@@ -201,6 +206,163 @@ TEST_F(MidiSequencerTest, CommandsWhileTheMixerRendersAreSafe) {
   done = true;
   mixer.join();
   EXPECT_EQ(seq.Mode(), SequenceMode::Closed);
+}
+
+// 50,000 events that pass the checker and all fall into every synthesiser
+// block: the song lasts a few microseconds and the player loops it at once.
+std::vector<uint8_t> FloodFile() {
+  std::vector<uint8_t> song = platform::WriteMidiFile(testing_support::FloodSong(25000));
+  std::string problem;
+  EXPECT_TRUE(platform::CheckMidiFile(song.data(), song.size(), &problem)) << problem;
+  return song;
+}
+
+// Sixteen instruments set up and striking a twelve-note chord at one instant:
+// 16 * (1 program + 3 controllers + 12 notes) events in the first block.
+platform::MidiSong ChordsOnEveryChannelSong() {
+  platform::MidiSong song;
+  song.length = 960;
+  for (uint8_t ch = 0; ch < 16; ++ch) {
+    platform::MidiPart part{ch, static_cast<uint8_t>(ch * 8), {}, {{7, 100}, {10, 64}, {91, 40}}};
+    for (uint8_t k = 0; k < 12; ++k) part.notes.push_back({0, 480, static_cast<uint8_t>(48 + 3 * k), 90});
+    song.parts.push_back(part);
+  }
+  return song;
+}
+
+size_t Lines(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), '\n')); }
+
+TEST_F(MidiSequencerTest, ABlockGivesTheSynthesiserAtMostTheBoundAndADropIsSaidOnce) {
+  platform::SetSoundFontPaths({"/nonexistent/quorvane.sf2"});  // the events are counted all the same
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> song;
+    int busiest;
+    size_t lines;
+  };
+  const Case cases[] = {
+      {"a flood", FloodFile(), platform::MaxBlockEvents, 1},
+      {"a dense real instant", platform::WriteMidiFile(ChordsOnEveryChannelSong()), 16 * 16, 0},
+  };
+  for (const Case& c : cases) {
+    std::string problem;
+    ASSERT_TRUE(seq.Open(c.song, &problem)) << c.what << ": " << problem;
+    seq.Play(1);
+    testing::internal::CaptureStderr();
+    RenderFrames(Rate / 10);  // some seventy synthesiser blocks
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(seq.MostEventsInABlock(), c.busiest) << c.what;
+    EXPECT_EQ(Lines(said), c.lines) << c.what << ": " << said;
+    if (c.lines) {
+      EXPECT_EQ(said.rfind("quorvane: ", 0), 0u) << said;
+    }
+    seq.Close();
+    TakeNotifies();
+  }
+}
+
+TEST_F(MidiSequencerTest, NotesWhoseEndsWereDroppedDoNotSoundOn) {
+  if (!HaveSoundFont()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  // An organ chord (it sounds for as long as it is held) ends right after
+  // 530 short notes, all in one block a tenth of a second in: the chord's
+  // note-offs come past the bound. The short notes are drums on keys that no
+  // General MIDI kit sounds, so that they take no voice from the chord.
+  constexpr uint32_t TicksPerMs = 65534;  // 32767 ticks a quarter note of half a millisecond
+  constexpr uint32_t FloodAt = 100 * TicksPerMs + 10;
+  constexpr uint32_t FloodNotes = 530;
+  platform::MidiSong song;
+  song.ticks_per_quarter = 0x7FFF;
+  song.micros_per_quarter = 500;
+  song.length = 3000 * TicksPerMs;
+  platform::MidiPart flood{9, 0, {}};
+  for (uint32_t i = 0; i < FloodNotes; ++i)
+    flood.notes.push_back({FloodAt + 2 * i, 1, static_cast<uint8_t>(i % 24), 60});
+  platform::MidiPart chord{1, 19, {}};
+  for (uint8_t key : {60, 64, 67}) chord.notes.push_back({0, FloodAt + 2 * FloodNotes, key, 110});
+  song.parts = {flood, chord};
+  OpenSong(song);
+  seq.Play(1);
+  testing::internal::CaptureStderr();
+  RenderFrames(Rate * 2);
+  const std::string said = testing::internal::GetCapturedStderr();
+  ASSERT_NE(said.find("dropped"), std::string::npos) << "the flood is over the bound";
+  EXPECT_GT(Peak(audio, Rate / 50, Rate / 12), Clear) << "the chord is heard before the flood";
+  EXPECT_LT(Peak(audio, Rate, 2 * Rate), Audible) << "the chord is released";
+}
+
+TEST_F(MidiSequencerTest, AFloodIsStoppedWhereTheBoundCutsIt) {
+  if (!HaveSoundFont()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  OpenSong(testing_support::FloodSong(25000));
+  seq.Play(1);
+  testing::internal::CaptureStderr();
+  RenderFrames(Rate);
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(seq.Mode(), SequenceMode::Stopped);
+  EXPECT_EQ(TakeNotifies(), std::vector<platform::WParam>{platform::MCI_NOTIFY_ABORTED});
+  EXPECT_GT(Peak(audio, 0, Rate / 10), Clear) << "what got through is heard";
+  EXPECT_LT(Peak(audio, Rate / 2, Rate), Audible) << "and nothing after it";
+}
+
+// Stopping or changing a song while the mixer's thread is in the middle of a
+// long block of it waits for one synthesiser block, not for the rest of the
+// mixer's block: during a flood, and while a busy song makes every
+// synthesiser block slow.
+TEST_F(MidiSequencerTest, CommandsDuringASlowBlockReturnPromptly) {
+  if (!HaveSoundFont()) GTEST_SKIP() << "no General MIDI soundfont installed";  // without one every block is quick
+  const std::vector<uint8_t> flood = FloodFile();
+  const std::vector<uint8_t> busy = platform::WriteMidiFile(testing_support::BusySong(100000));
+  const std::vector<uint8_t> calm = platform::WriteMidiFile(testing_support::OneNoteSong());
+  using Command = std::function<void(platform::MidiSequencer&)>;
+  const Command stop = [](platform::MidiSequencer& s) { s.Stop(); };
+  const Command another_song = [&](platform::MidiSequencer& s) {
+    s.Stop();
+    s.Close();
+    EXPECT_TRUE(s.Open(calm, nullptr));
+    platform::SetMusicSource(&s);
+    s.Play(1);
+  };
+  struct Case {
+    const char* what;
+    const std::vector<uint8_t>& song;
+    Command command;
+  };
+  const Case cases[] = {
+      {"stop in a flood", flood, stop},
+      {"stop", busy, stop},
+      {"seek to start", busy, [](platform::MidiSequencer& s) { s.SeekToStart(); }},
+      {"play", busy, [](platform::MidiSequencer& s) { s.Play(1); }},
+      {"close", busy, [](platform::MidiSequencer& s) { s.Close(); }},
+      {"another song", busy, another_song},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(seq.Open(c.song, nullptr)) << c.what;
+    platform::SetMusicSource(&seq);
+    seq.Play(1);
+    std::atomic<bool> done{false};
+    std::atomic<int> blocks{0};
+    testing::internal::CaptureStderr();
+    std::thread mixer([&] {
+      // Long blocks of 256 synthesiser blocks each.
+      std::vector<float> block(2 * 16384);
+      for (; !done; ++blocks) platform::RenderMusic(block.data(), 16384, Rate);
+    });
+    // Into the second of the mixer's blocks, past the player's reading of
+    // the file.
+    while (blocks < 1) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    const auto start = std::chrono::steady_clock::now();
+    c.command(seq);
+    const auto waited = std::chrono::steady_clock::now() - start;
+    seq.Stop();  // the rest of the mixer's block is quick
+    done = true;
+    mixer.join();
+    testing::internal::GetCapturedStderr();
+    platform::SetMusicSource(nullptr);
+    EXPECT_LT(waited, std::chrono::milliseconds(200))
+        << c.what << " waited " << std::chrono::duration_cast<std::chrono::milliseconds>(waited).count() << " ms";
+    seq.Close();
+    TakeNotifies();
+  }
 }
 
 TEST_F(MidiSequencerTest, OnlyOneSequenceAtATime) {

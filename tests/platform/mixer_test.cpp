@@ -2,8 +2,11 @@
 // looping, cursors, locking, the music and a machine without sound.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "platform/mixer.h"
@@ -201,6 +204,40 @@ TEST_F(Mixer, SumIsClampedAndMusicIsAdded) {
   out = RenderMix(1);
   EXPECT_EQ(out[0], 32767);
   EXPECT_EQ(out[1], 32767);
+}
+
+// A song may make the music slow to render; the game's sound calls (one for
+// every shot) and its opening of the next song must not wait for it.
+TEST_F(Mixer, TheGameDoesNotWaitForASlowMusicBlock) {
+  using Clock = std::chrono::steady_clock;
+  struct Slow : MusicSource {
+    std::atomic<bool> entered{false}, release{false};
+    void Render(float*, int, int) override {
+      entered = true;
+      const auto until = Clock::now() + std::chrono::seconds(2);
+      while (!release && Clock::now() < until) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  } music;
+  const SoundBuffer shot = Mono16(Ramp(100));
+  SetMusicSource(&music);
+  std::thread output([] {
+    int16_t block[2 * MixerMaxBlock];
+    MixerRender(block, MixerMaxBlock);
+  });
+  while (!music.entered) std::this_thread::yield();
+  const auto start = Clock::now();
+  EXPECT_TRUE(PlaySoundBuffer(shot, false));
+  EXPECT_TRUE(WriteSoundBuffer(shot, 0, nullptr, 8));
+  EXPECT_TRUE(SetSoundBufferVolume(shot, -600));
+  SoundBufferStatus(shot);
+  const auto sounds = Clock::now() - start;
+  SetMusicSource(&music);  // the next song goes through the same source
+  const auto again = Clock::now() - start - sounds;
+  music.release = true;
+  output.join();
+  SetMusicSource(nullptr);
+  EXPECT_LT(sounds, std::chrono::milliseconds(500));
+  EXPECT_LT(again, std::chrono::milliseconds(500));
 }
 
 TEST(MixerDevice, AMachineWithoutSoundHasNoDevice) {

@@ -27,6 +27,24 @@ platform::MidiSong EighthNotesSong() {
   return song;
 }
 
+namespace {
+
+platform::MidiSong ShortNotes(uint16_t ticks_per_quarter, uint32_t micros_per_quarter, uint32_t notes) {
+  platform::MidiSong song;
+  song.ticks_per_quarter = ticks_per_quarter;
+  song.micros_per_quarter = micros_per_quarter;
+  platform::MidiPart part{0, 0, {}};
+  for (uint32_t i = 0; i < notes; ++i) part.notes.push_back({2 * i, 1, static_cast<uint8_t>(48 + i % 36), 100});
+  song.parts.push_back(part);
+  return song;
+}
+
+}  // namespace
+
+platform::MidiSong FloodSong(uint32_t notes) { return ShortNotes(0x7FFF, 1, notes); }
+
+platform::MidiSong BusySong(uint32_t notes) { return ShortNotes(500, 1000, notes); }
+
 
 float Peak(const std::vector<float>& samples, size_t first, size_t last) {
   float peak = 0.0f;

@@ -15,6 +15,15 @@ namespace testing_support {
 platform::MidiSong OneNoteSong();
 // One second of eighth notes, each sounding 200 ticks of its 240.
 platform::MidiSong EighthNotesSong();
+// A hostile song: `notes` notes of a tick each, one after another, at the
+// finest division and fastest tempo a file can give (32767 ticks a quarter
+// note of a microsecond), so that the whole song, 2 * notes events, lasts a
+// few microseconds and loops in a fraction of one synthesiser block.
+platform::MidiSong FloodSong(uint32_t notes);
+// A busy song that stays under the synthesiser's bound of events: notes of a
+// tick, one after another, at 500 ticks a millisecond, so that every block of
+// 64 frames gives it between 500 and 1000 events; `notes` / 250 milliseconds.
+platform::MidiSong BusySong(uint32_t notes);
 
 
 // Stereo interleaved frames [first, last) of samples: the largest magnitude.
