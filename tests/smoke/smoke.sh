@@ -292,19 +292,17 @@ case "$case_name" in
     start_xvfb
     start_game "$exe" game 2
     # SDL makes its window anew for the renderer on the first frame: a window
-    # found before that is gone by the time it is closed, so the close is
-    # tried again on the window there is then.
-    closed=no
-    for _ in $(seq 1 40); do
+    # closed before that may be one SDL was about to destroy itself, and the
+    # game then rightly goes on in its new one, which is closed in turn.
+    window_settled
+    closed=""
+    for _ in 1 2; do
       window=$(xdotool search --onlyvisible --name Quorvane 2>/dev/null | head -n1)
-      if [ -n "$window" ] && xdotool windowclose "$window" 2>/dev/null; then
-        closed=yes
-        break
-      fi
-      sleep 0.5
+      [ -n "$window" ] && [ "$window" != "$closed" ] && xdotool windowclose "$window" 2>/dev/null && closed=$window
+      ends_within "$game" 100 && break
     done
-    [ "$closed" = yes ] || fail "the game's window was not found"
-    ends_within "$game" 50 || fail "the game did not end within 5 s of losing its window"
+    [ -n "$closed" ] || fail "the game's window was not found"
+    kill -0 "$game" 2>/dev/null && fail "the game did not end within 10 s of losing its window ($closed)"
     wait "$game"
     rc=$?
     [ "$rc" -eq 1 ] || fail "exit code $rc, not 1, after the window was destroyed"
