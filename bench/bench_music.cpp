@@ -17,6 +17,7 @@
 #include "platform/midi_file.h"
 #include "platform/midi_sequencer.h"
 #include "platform/mixer.h"
+#include "support/midi_songs.h"
 
 namespace {
 
@@ -32,17 +33,6 @@ platform::MidiSong ChordsSong() {
       for (uint8_t k = 0; k < 12; ++k) part.notes.push_back({beat * 480, 400, static_cast<uint8_t>(48 + 3 * k), 90});
     song.parts.push_back(part);
   }
-  return song;
-}
-
-// `notes` notes of a tick each, one after another.
-platform::MidiSong ShortNotes(uint16_t division, uint32_t micros_per_quarter, uint32_t notes) {
-  platform::MidiSong song;
-  song.ticks_per_quarter = division;
-  song.micros_per_quarter = micros_per_quarter;
-  platform::MidiPart part{0, 0, {}};
-  for (uint32_t i = 0; i < notes; ++i) part.notes.push_back({2 * i, 1, static_cast<uint8_t>(48 + i % 36), 100});
-  song.parts.push_back(part);
   return song;
 }
 
@@ -88,9 +78,9 @@ void Chords(benchmark::State& state) { Render(state, ChordsSong(), false); }
 // 500 ticks a millisecond: note-ons and note-offs a tick apart give the
 // synthesiser 500 to 1000 events a block (the player moves on by whole
 // milliseconds) for a second.
-void NearTheBound(benchmark::State& state) { Render(state, ShortNotes(500, 1000, 250000), false); }
+void NearTheBound(benchmark::State& state) { Render(state, testing_support::BusySong(250000), false); }
 // 2,096,044 bytes, about the largest flood the checker lets in.
-void FloodStart(benchmark::State& state) { Render(state, ShortNotes(0x7FFF, 1, 262000), true); }
+void FloodStart(benchmark::State& state) { Render(state, testing_support::FloodSong(262000), true); }
 
 }  // namespace
 

@@ -273,52 +273,50 @@ TEST(InstanceLock, AForkedChildHasDefaultSignalsNoLockAndDiesWithTheGame) {
   platform::ReleaseInstanceLock();
 }
 
-// The pid in the lock file is only a courtesy for the raise request: under a
-// file-size limit of 0 (prlimit --fsize=0) its write fails and the program
-// starts all the same, holding the lock, instead of being killed by SIGXFSZ.
-TEST(InstanceLock, AFileSizeLimitOfZeroDoesNotStopTheStart) {
+// Takes the lock in a child that has no room to write a byte (a file-size
+// limit of 0, as under prlimit --fsize=0), after main()'s own set-up and
+// `prepare`; the child's wait status.
+int StatusOfALockTakenWithoutRoom(void (*prepare)()) {
   TempFolder dir;
   chmod(dir.path.c_str(), 0700);
   EnvVar runtime("XDG_RUNTIME_DIR", dir.path.c_str());
   const pid_t pid = fork();
   if (pid == 0) {
     platform::InstallTerminationHandlers();  // as main() does first
-    const rlimit none{0, 0};
-    if (setrlimit(RLIMIT_FSIZE, &none) != 0) _exit(3);
-    _exit(platform::AcquireInstanceLock(kName) && platform::InstanceLockHeld() ? 0 : 1);
-  }
-  ASSERT_GT(pid, 0);
-  int status = 0;
-  ASSERT_EQ(waitpid(pid, &status, 0), pid);
-  ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "the lock was not taken";
-}
-
-// A second copy sends its raise request as soon as it reads our pid in the
-// lock file; the handler must be in place by then, or the request kills us.
-// The instant the pid is written is caught by a file-size limit of 0, which
-// turns that write into a SIGXFSZ; its handler sends the request right then.
-void RequestRaiseNow(int) { kill(getpid(), SIGUSR1); }
-
-TEST(InstanceLock, ARaiseRequestAsSoonAsThePidIsWrittenIsTaken) {
-  TempFolder dir;
-  chmod(dir.path.c_str(), 0700);
-  EnvVar runtime("XDG_RUNTIME_DIR", dir.path.c_str());
-  const pid_t pid = fork();
-  if (pid == 0) {
-    platform::InstallTerminationHandlers();  // as main() does first
-    struct sigaction at_write{};
-    at_write.sa_handler = RequestRaiseNow;
-    sigemptyset(&at_write.sa_mask);
-    sigaction(SIGXFSZ, &at_write, nullptr);
+    if (prepare) prepare();
     const rlimit none{0, 0};
     if (setrlimit(RLIMIT_FSIZE, &none) != 0) _exit(3);
     if (!platform::AcquireInstanceLock(kName) || !platform::InstanceLockHeld()) _exit(4);
     _exit(platform::TakeRaiseRequest() ? 0 : 5);
   }
-  ASSERT_GT(pid, 0);
   int status = 0;
-  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  if (pid < 0 || waitpid(pid, &status, 0) != pid) return -1;
+  return status;
+}
+
+// The pid in the lock file is only a courtesy for the raise request: under a
+// file-size limit of 0 its write fails and the program starts all the same,
+// holding the lock, instead of being killed by SIGXFSZ.
+TEST(InstanceLock, AFileSizeLimitOfZeroDoesNotStopTheStart) {
+  const int status = StatusOfALockTakenWithoutRoom(nullptr);
+  ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+  EXPECT_NE(WEXITSTATUS(status), 4) << "the lock was not taken";
+  EXPECT_EQ(WEXITSTATUS(status), 5) << "no raise request was made, none may be seen";
+}
+
+// A second copy sends its raise request as soon as it reads our pid in the
+// lock file; the handler must be in place by then, or the request kills us.
+// The instant the pid is written is caught by the file-size limit, which
+// turns that write into a SIGXFSZ; its handler sends the request right then.
+void RequestRaiseNow(int) { kill(getpid(), SIGUSR1); }
+
+TEST(InstanceLock, ARaiseRequestAsSoonAsThePidIsWrittenIsTaken) {
+  const int status = StatusOfALockTakenWithoutRoom([] {
+    struct sigaction at_write{};
+    at_write.sa_handler = RequestRaiseNow;
+    sigemptyset(&at_write.sa_mask);
+    sigaction(SIGXFSZ, &at_write, nullptr);
+  });
   ASSERT_FALSE(WIFSIGNALED(status) && WTERMSIG(status) == SIGUSR1) << "the raise request killed the first copy";
   ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
   EXPECT_NE(WEXITSTATUS(status), 5) << "the raise request was lost";
