@@ -286,25 +286,33 @@ bool LockedFile::Replace(const uint8_t* data, size_t size, std::string* why) con
   return true;
 }
 
-ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes, Links links,
-                                std::string* why) {
-  bytes.clear();
+namespace {
+
+// Up to limit bytes of name (resolved like OpenFile) with no link followed on
+// the way, from a folder of this user's own when own_folder is set.
+ReadResult ReadStartWithoutLinks(const std::string& name, size_t limit, std::vector<uint8_t>& bytes, bool own_folder,
+                                 std::string* why) {
   const std::string path = ResolvePath(name);
-  if (links == Links::Followed) return ReadOpenedStart(::open(path.c_str(), ReadFlags), path, limit, bytes, why);
   std::string leaf;
   Fd dir(OpenFolderOf(path, false, leaf));
   if (dir.get() < 0) return Refused(why, "cannot read " + path + " (a link is not followed)", errno);
+  if (own_folder && !OwnFolder(dir.get(), path, why)) return ReadResult::Unreadable;
   return ReadOpenedStart(::openat(dir.get(), leaf.c_str(), ReadFlags | O_NOFOLLOW), path, limit, bytes, why);
+}
+
+}  // namespace
+
+ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes, Links links,
+                                std::string* why) {
+  bytes.clear();
+  if (links == Links::NotFollowed) return ReadStartWithoutLinks(name, limit, bytes, false, why);
+  const std::string path = ResolvePath(name);
+  return ReadOpenedStart(::open(path.c_str(), ReadFlags), path, limit, bytes, why);
 }
 
 ReadResult ReadOwnFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes, std::string* why) {
   bytes.clear();
-  const std::string path = ResolvePath(name);
-  std::string leaf;
-  Fd dir(OpenFolderOf(path, false, leaf));
-  if (dir.get() < 0) return Refused(why, "cannot read " + path + " (a link is not followed)", errno);
-  if (!OwnFolder(dir.get(), path, why)) return ReadResult::Unreadable;
-  return ReadOpenedStart(::openat(dir.get(), leaf.c_str(), ReadFlags | O_NOFOLLOW), path, limit, bytes, why);
+  return ReadStartWithoutLinks(name, limit, bytes, true, why);
 }
 
 bool ReadWholeRegularFile(const std::string& name, size_t limit, std::vector<uint8_t>& bytes) {

@@ -64,9 +64,9 @@ bool TakeRaiseRequest();
 
 // SIGINT, SIGTERM, SIGHUP and SIGQUIT are turned into a close request,
 // polled by the back ends. SIGXFSZ is ignored, so that a write past a
-// file-size limit fails (and is reported) instead of killing us. A process forked from ours from then on starts
-// with default signal dispositions, without the single-instance lock, and is
-// killed when ours ends.
+// file-size limit fails (and is reported) instead of killing us. A process
+// forked from ours from then on starts with default signal dispositions,
+// without the single-instance lock, and is killed when ours ends.
 void InstallTerminationHandlers();
 // The last signal that asked us to close, 0 when none did: the program ends
 // with 128 + that number, after its orderly end.
