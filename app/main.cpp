@@ -15,7 +15,7 @@ namespace {
 // The game's save at its end goes through the one final save, so that an
 // orderly end, a failing display and the close watchdog never save twice or
 // at the same time.
-void FinalSave() { platform::RunFinalSave(); }
+platform::SaveOutcome FinalSave() { return platform::RunFinalSave(); }
 
 }  // namespace
 
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     if (i > 1) command_line += ' ';
     command_line += argv[i];
   }
-  if (!platform::InstallSdlBackend(&FinalSave)) {
+  if (!platform::InstallSdlBackend([] { platform::RunFinalSave(); })) {
     std::fprintf(stderr, "quorvane: no display could be opened\n");
     return 1;
   }

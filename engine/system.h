@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/types.h"
+#include "platform/final_save.h"
 #include "platform/messages.h"
 
 namespace elSystem {
@@ -33,13 +34,14 @@ inline uint32_t BlinkDeadline = 0;
 inline std::string MusicReply;
 
 // What the game hands the engine: its asset loader, its key handler, what it
-// keeps at an orderly end (before anything is released) and the scene
-// functions by scene number (index 0 unused).
+// keeps at an orderly end (before anything is released; it says how that
+// save went) and the scene functions by scene number (index 0 unused).
 using SceneFunction = void (*)();
+using platform::SaveOutcome;
 struct GameHooks {
   void (*LoadAssets)() = nullptr;
   void (*OnKeyDown)(int vk) = nullptr;
-  void (*OnExit)() = nullptr;
+  SaveOutcome (*OnExit)() = nullptr;
   SceneFunction Scenes[SceneCount + 1] = {};
 };
 inline GameHooks Game{};

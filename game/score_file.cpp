@@ -110,7 +110,7 @@ void LoadHighScore() {
   }
 }
 
-void SaveHighScore() {
+bool SaveHighScore() {
   // Reading, comparing and writing are one step under the SCORE folder's
   // lock: another copy saving at the same time (one whose single-instance
   // lock we do not see) neither writes between our read and our write nor has
@@ -119,7 +119,7 @@ void SaveHighScore() {
   const elSystem::LockedFile file(HighScorePath, &why);
   if (!file.Ready()) {
     ReportSaveFailure(why);
-    return;
+    return false;
   }
   // A higher score already on disk (a game that never read the file, or a
   // file written meanwhile) is kept rather than written over. Only a missing
@@ -134,19 +134,21 @@ void SaveHighScore() {
       break;
     case elSystem::ReadResult::Unreadable:
       ReportSaveFailure(why + "; the file there is kept");
-      return;
+      return false;
   }
   unsigned char buffer[HighScoreFileSize + 1] = {};
   std::snprintf(reinterpret_cast<char*>(buffer), sizeof buffer, "%d", HiScore);
-  if (file.Replace(buffer, HighScoreFileSize, &why)) {
-    SaveFailureReported = false;
-  } else {
+  if (!file.Replace(buffer, HighScoreFileSize, &why)) {
     ReportSaveFailure(why);
+    return false;
   }
+  SaveFailureReported = false;
+  return true;
 }
 
-void SaveHighScoreOnExit() {
-  if (AssetsLoaded) SaveHighScore();
+elSystem::SaveOutcome SaveHighScoreOnExit() {
+  if (!AssetsLoaded) return elSystem::SaveOutcome::NotNeeded;
+  return SaveHighScore() ? elSystem::SaveOutcome::Saved : elSystem::SaveOutcome::Failed;
 }
 
 void SaveReplayFile() {

@@ -4,6 +4,8 @@
 #pragma once
 #include <cstddef>
 
+#include "engine/system.h"
+
 namespace score {
 
 constexpr const char* HighScoreFolder = "SCORE";
@@ -30,11 +32,12 @@ void LoadHighScore();
 // lock, which another copy's save holds as well; one that holds it for too
 // long makes the save fail. A file that is there but cannot be read (a link,
 // no permission, an I/O error) is left as it is. A failure is said once on
-// stderr, with its reason, until a save succeeds again.
-void SaveHighScore();
+// stderr, with its reason, until a save succeeds again. True when the file
+// now holds the high score.
+bool SaveHighScore();
 // Saves the high score at every orderly end of the program, once the game has
-// loaded.
-void SaveHighScoreOnExit();
+// loaded (before that there is nothing to save).
+elSystem::SaveOutcome SaveHighScoreOnExit();
 
 void SaveReplayFile();
 void LoadReplayFile();

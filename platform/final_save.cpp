@@ -19,6 +19,7 @@ namespace {
 std::timed_mutex g_save_mutex;
 SaveFunction g_save = nullptr;
 bool g_saved = false;
+SaveOutcome g_outcome = SaveOutcome::NotNeeded;  // of the one save, once it ran
 
 // How long the watchdog waits for a save already running elsewhere (a slow
 // disk) before it ends the process anyway: the file is replaced whole or
@@ -29,12 +30,28 @@ sem_t g_signalled;
 std::atomic<bool> g_watching{false};
 int g_grace_ms = 3000;
 
-// Only with g_save_mutex held.
-bool SaveLocked() {
-  if (g_saved || !g_save) return false;
+// Only with g_save_mutex held. How the one save went, run now unless it ran
+// before.
+SaveOutcome SaveLocked() {
+  if (g_saved || !g_save) return g_outcome;
   g_saved = true;
-  g_save();
-  return true;
+  g_outcome = g_save();
+  return g_outcome;
+}
+
+// What the watchdog says became of the score.
+const char* Told(SaveOutcome outcome, bool saved_before) {
+  switch (outcome) {
+    case SaveOutcome::Saved:
+      return saved_before ? "no save was needed: the high score had been saved already"
+                          : "the high score was saved";
+    case SaveOutcome::Failed:
+      return saved_before ? "the high score is not saved: the save that had already run failed"
+                          : "the high score could not be saved";
+    case SaveOutcome::NotNeeded:
+      break;
+  }
+  return "no save was needed: there was no high score to save";
 }
 
 void* Watch(void*) {
@@ -52,13 +69,18 @@ void* Watch(void*) {
   }
   // The orderly end did not come. The lock is never given back: nothing may
   // save after this.
-  if (g_save_mutex.try_lock_for(RunningSaveWait)) SaveLocked();
+  static_assert(RunningSaveWait == std::chrono::seconds(2), "the line below says how long");
+  const char* told =
+      "the high score may not be saved: a save still running after 2 s was cut short (the file stays whole)";
+  if (g_save_mutex.try_lock_for(RunningSaveWait)) {
+    const bool saved_before = g_saved;
+    told = Told(SaveLocked(), saved_before);
+  }
   const int signal = TerminationSignal();
-  char line[160];
+  char line[256];
   const int n = std::snprintf(line, sizeof line,
-                              "quorvane: the game did not end within %d ms of signal %d; the high score was saved "
-                              "and the game ends\n",
-                              g_grace_ms, signal);
+                              "quorvane: the game did not end within %d ms of signal %d; %s, and the game ends\n",
+                              g_grace_ms, signal, told);
   if (n > 0 && ::write(STDERR_FILENO, line, static_cast<size_t>(n)) < 0) {
     // nothing more can be said
   }
@@ -72,7 +94,7 @@ void SetFinalSave(SaveFunction save) {
   g_save = save;
 }
 
-bool RunFinalSave() {
+SaveOutcome RunFinalSave() {
   std::lock_guard<std::timed_mutex> lock(g_save_mutex);
   return SaveLocked();
 }

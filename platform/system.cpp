@@ -33,7 +33,10 @@ bool g_lock_refused = false;
 std::string g_lock_path;
 volatile sig_atomic_t g_raise_requested = 0;
 volatile sig_atomic_t g_terminate_requested = 0;
-volatile sig_atomic_t g_terminate_signal = 0;
+// The first close signal's number: a second one (an impatient INT after a
+// TERM) asks for the same end and does not change the status it ends with.
+std::atomic<int> g_terminate_signal{0};
+static_assert(std::atomic<int>::is_always_lock_free, "read and written in signal handlers");
 pid_t g_forking_process = 0;
 
 // True when path is a real folder (not a link) of this user that nobody else
@@ -112,7 +115,8 @@ bool IsOtherCopy(long pid) {
 
 void OnRaiseSignal(int) { g_raise_requested = 1; }
 void OnTerminateSignal(int signal) {
-  g_terminate_signal = signal;
+  int none = 0;
+  g_terminate_signal.compare_exchange_strong(none, signal);
   g_terminate_requested = 1;
   // Should the main thread be stuck (a frozen display), the request still
   // ends the program in time.
@@ -314,7 +318,7 @@ void InstallTerminationHandlers() {
   if (!fork_guarded) fork_guarded = pthread_atfork(&BeforeFork, nullptr, &InChild) == 0;
 }
 
-int TerminationSignal() { return g_terminate_signal; }
+int TerminationSignal() { return g_terminate_signal.load(); }
 
 bool TerminationPending() { return g_terminate_requested != 0; }
 

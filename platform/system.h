@@ -68,7 +68,7 @@ bool TakeRaiseRequest();
 // forked from ours from then on starts with default signal dispositions,
 // without the single-instance lock, and is killed when ours ends.
 void InstallTerminationHandlers();
-// The last signal that asked us to close, 0 when none did: the program ends
+// The first signal that asked us to close, 0 when none did: the program ends
 // with 128 + that number, after its orderly end.
 int TerminationSignal();
 bool TakeTerminationRequest();

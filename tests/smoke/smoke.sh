@@ -26,8 +26,9 @@
 #                game's window; the game saves the high score, says why and
 #                ends with status 1
 #   frozen_display (under Xvfb): the X server is stopped, so the game's main
-#                thread hangs on it; SIGTERM still saves the high score and
-#                ends the game within seconds with status 143
+#                thread hangs on it; SIGTERM, then SIGINT, still saves the
+#                high score, says so, and ends the game within seconds with
+#                status 143 (the first signal's)
 #   midi_flood (under Xvfb, keys sent with xdotool): stage 1's song is a 2 MB
 #                file that passes the checker but floods the synthesiser with
 #                events; ESC in stage 1 still saves and ends the game within
@@ -318,12 +319,16 @@ case "$case_name" in
     kill -STOP "$xserver"
     sleep 0.5
     kill -TERM "$game"
+    # An impatient second signal: the first one still decides the end.
+    sleep 0.5
+    kill -INT "$game"
     ends_within "$game" 60 || fail "the game did not end within 6 s of SIGTERM with its display frozen"
     wait "$game"
     rc=$?
     kill -CONT "$xserver"
     [ "$rc" -eq 143 ] || fail "exit code $rc, not 143"
     score_saved
+    grep -q "of signal 15; the high score was saved" "$dir/game.log" || fail "the watchdog did not say that it saved"
     kill "$xserver"
     ;;
 
