@@ -1,8 +1,10 @@
 // The sequencer rendering one 512-frame block of the mixer with the General
 // MIDI soundfont, for a busy song of our kind, for a song that keeps the
-// synthesiser near its bound of events in every block, and for the block in
-// which a 2 MB flood starts (262,000 notes a tick apart at the finest division
-// and fastest tempo, a song some 16 microseconds long) and is stopped.
+// synthesiser near its bound of events in every block, for the block in which
+// the largest burst that is not a flood starts (a block's share of events and
+// a full backlog at one instant), and for the block in which a 2 MB flood
+// starts (262,000 notes a tick apart at the finest division and fastest
+// tempo, a song some 16 microseconds long) and is stopped.
 // "block_percent" is the rendering time in percent of the block's own
 // duration (512 / 44100 s); "synth_block_ms" is the mean time of one
 // synthesiser block of 64 frames in it, which is as long as a command may
@@ -79,6 +81,12 @@ void Chords(benchmark::State& state) { Render(state, ChordsSong(), false); }
 // synthesiser 500 to 1000 events a block (the player moves on by whole
 // milliseconds) for a second.
 void NearTheBound(benchmark::State& state) { Render(state, testing_support::BusySong(250000), false); }
+// MaxBlockEvents + MaxBacklogEvents events at the first instant, nearly all
+// of them note-ons: the mixer's block gives the synthesiser 8 blocks' share
+// of them, 8192, and the last 1024 are given in the next.
+void LargestBurst(benchmark::State& state) {
+  Render(state, testing_support::BurstSong(platform::MaxBlockEvents + platform::MaxBacklogEvents), true);
+}
 // 2,096,044 bytes, about the largest flood the checker lets in.
 void FloodStart(benchmark::State& state) { Render(state, testing_support::FloodSong(262000), true); }
 
@@ -87,5 +95,6 @@ void FloodStart(benchmark::State& state) { Render(state, testing_support::FloodS
 // Within the songs' first pass: four seconds of chords, one near the bound.
 BENCHMARK(Chords)->Iterations(200);
 BENCHMARK(NearTheBound)->Iterations(40);
+BENCHMARK(LargestBurst)->Iterations(20);
 BENCHMARK(FloodStart)->Iterations(20);
 BENCHMARK_MAIN();

@@ -15,6 +15,13 @@ constexpr int MaxSampleRate = 96000;
 // FluidSynth renders in blocks of this many frames; the end of the song is
 // looked for after each.
 constexpr int BlockFrames = 64;
+// The event types FluidSynth gives a system exclusive and a text meta event.
+constexpr int SysexType = 0xF0;
+constexpr int TextType = 0x01;
+// The most system-exclusive data that may wait. The synthesiser acts only on
+// short ones (resets, GS and XG settings, tunings of at most a few hundred
+// bytes), and a song's set-up holds a few kilobytes of them at most.
+constexpr size_t MaxBacklogDataBytes = 64 * 1024;
 // FluidSynth's default output level leaves a single instrument faint beside
 // the sound effects; this still leaves headroom for a full arrangement.
 constexpr double SynthGain = 0.4;
@@ -43,6 +50,7 @@ MidiSequencer::~MidiSequencer() {
   const std::unique_lock<std::mutex> lock = Lock();
   DeletePlayer();
   DeleteSynth();
+  if (replay_) delete_fluid_midi_event(replay_);
 }
 
 bool MidiSequencer::EnsureSynth(int sample_rate, std::string* problem) {
@@ -109,12 +117,16 @@ bool MidiSequencer::MakePlayer() {
 }
 
 // Only ever called with mutex_ held, so the synthesiser is not rendering.
+// The events still waiting belong to the player's song and go with it.
 void MidiSequencer::DeletePlayer() {
   if (player_) delete_fluid_player(player_);
   player_ = nullptr;
+  DropBacklog();
 }
 
 void MidiSequencer::ReleaseNotes() {
+  // Given later, they would play on where the song was stopped.
+  DropBacklog();
   if (!synth_) return;
   const int channels = fluid_synth_count_midi_channels(synth_);
   for (int ch = 0; ch < channels; ++ch) {
@@ -147,17 +159,97 @@ int MidiSequencer::PassEvent(void* data, fluid_midi_event_t* event) {
   auto* self = static_cast<MidiSequencer*>(data);
   // Meta events (tempo, text) only concern the player; the synthesiser does
   // nothing with them.
-  if (fluid_midi_event_get_type(event) >= 0x80) {
-    if (self->block_events_ >= MaxBlockEvents) {
-      self->block_dropped_ = true;
-      // The song is stopped after this block (see Render); meanwhile the
-      // player is not to read the file anew for another pass.
-      fluid_player_set_loop(self->player_, 0);
-      return FLUID_OK;
-    }
-    ++self->block_events_;
+  if (fluid_midi_event_get_type(event) < 0x80) return fluid_synth_handle_midi_event(self->synth_, event);
+  // The rest of a flood's block is dropped.
+  if (self->flooded_) return FLUID_OK;
+  // While some wait, every event waits behind them. (The player resets the
+  // synthesiser by itself where it starts a pass again, so events of the
+  // ending pass still waiting there, which only a last instant over a
+  // block's share leaves, take effect after that reset.)
+  if (self->backlog_size_ == 0 && self->block_events_ < MaxBlockEvents) return self->Give(event);
+  if (!self->Defer(event)) {
+    self->flooded_ = true;
+    // The song is stopped after this block (see Render); meanwhile the
+    // player is not to read the file anew for another pass.
+    fluid_player_set_loop(self->player_, 0);
   }
-  return fluid_synth_handle_midi_event(self->synth_, event);
+  return FLUID_OK;
+}
+
+int MidiSequencer::Give(fluid_midi_event_t* event) {
+  ++block_events_;
+  ++events_given_;
+  return fluid_synth_handle_midi_event(synth_, event);
+}
+
+bool MidiSequencer::Defer(fluid_midi_event_t* event) {
+  if (backlog_size_ == backlog_.size()) return false;
+  Deferred waiting;
+  waiting.type = static_cast<uint8_t>(fluid_midi_event_get_type(event));
+  waiting.channel = static_cast<uint8_t>(fluid_midi_event_get_channel(event));
+  if (waiting.type == SysexType) {
+    // The player frees the event's data when it reads the file anew for the
+    // next pass, which may come before this one's turn, so the data is
+    // copied. FluidSynth has no getter for a system exclusive's data, but
+    // keeps it where it keeps a text event's, which has one; the event is a
+    // text event only for the time of the call.
+    void* bytes = nullptr;
+    int size = 0;
+    fluid_midi_event_set_type(event, TextType);
+    const bool read = fluid_midi_event_get_text(event, &bytes, &size) == FLUID_OK;
+    fluid_midi_event_set_type(event, SysexType);
+    if (!read || size < 0 || (size > 0 && !bytes)) {
+      // Were it kept elsewhere, the event would rather be given out of its
+      // turn than lost.
+      Give(event);
+      return true;
+    }
+    const auto length = static_cast<size_t>(size);
+    if (backlog_data_.size() + length > MaxBacklogDataBytes) {
+      // The room of the data already given is taken back.
+      backlog_data_.erase(backlog_data_.begin(), backlog_data_.begin() + static_cast<ptrdiff_t>(backlog_data_given_));
+      backlog_data_given_ = 0;
+      if (backlog_data_.size() + length > MaxBacklogDataBytes) return false;
+    }
+    const auto* first = static_cast<const uint8_t*>(bytes);
+    backlog_data_.insert(backlog_data_.end(), first, first + length);
+    waiting.data_size = static_cast<uint32_t>(length);
+  } else {
+    // A channel message's two data bytes (the pitch bend's as one number)
+    // are the fields that FluidSynth's key and value accessors reach; its
+    // control, program and pitch accessors reach the first as well.
+    waiting.param1 = fluid_midi_event_get_key(event);
+    waiting.param2 = fluid_midi_event_get_value(event);
+  }
+  backlog_[(backlog_first_ + backlog_size_) % backlog_.size()] = waiting;
+  ++backlog_size_;
+  return true;
+}
+
+void MidiSequencer::GiveBacklog() {
+  for (; backlog_size_ > 0 && block_events_ < MaxBlockEvents; --backlog_size_) {
+    const Deferred& waiting = backlog_[backlog_first_];
+    backlog_first_ = (backlog_first_ + 1) % backlog_.size();
+    if (waiting.type == SysexType) {
+      fluid_midi_event_set_sysex(replay_, backlog_data_.data() + backlog_data_given_,
+                                 static_cast<int>(waiting.data_size), 0);
+      backlog_data_given_ += waiting.data_size;
+    } else {
+      fluid_midi_event_set_type(replay_, waiting.type);
+      fluid_midi_event_set_channel(replay_, waiting.channel);
+      fluid_midi_event_set_key(replay_, waiting.param1);
+      fluid_midi_event_set_value(replay_, waiting.param2);
+    }
+    Give(replay_);
+  }
+  if (backlog_size_ == 0) DropBacklog();
+}
+
+void MidiSequencer::DropBacklog() {
+  backlog_first_ = 0;
+  backlog_size_ = 0;
+  backlog_data_.clear();
+  backlog_data_given_ = 0;
 }
 
 void MidiSequencer::AbortNotify() {
@@ -172,6 +264,17 @@ bool MidiSequencer::Open(const std::vector<uint8_t>& song, std::string* problem)
     return false;
   }
   if (!EnsureSynth(render_rate_, problem)) return false;
+  if (!replay_) {
+    // The backlog's room is made here, once, so that the mixer's thread
+    // never allocates for it.
+    replay_ = new_fluid_midi_event();
+    if (!replay_) {
+      if (problem) *problem = "the synthesiser could not be made";
+      return false;
+    }
+    backlog_.resize(MaxBacklogEvents);
+    backlog_data_.reserve(MaxBacklogDataBytes);
+  }
   song_ = song;
   if (!MakePlayer()) {
     song_.clear();
@@ -181,6 +284,8 @@ bool MidiSequencer::Open(const std::vector<uint8_t>& song, std::string* problem)
   mode_ = SequenceMode::Stopped;
   notify_window_ = 0;
   most_block_events_ = 0;
+  events_given_ = 0;
+  flood_said_ = false;
   return true;
 }
 
@@ -245,6 +350,11 @@ int MidiSequencer::MostEventsInABlock() const {
   return most_block_events_;
 }
 
+int64_t MidiSequencer::EventsGiven() const {
+  const std::unique_lock<std::mutex> lock = Lock();
+  return events_given_;
+}
+
 void MidiSequencer::Render(float* out, int frames, int sample_rate) {
   std::unique_lock<std::mutex> lock(mutex_);
   if (!out || frames <= 0 || sample_rate < MinSampleRate || sample_rate > MaxSampleRate) return;
@@ -279,22 +389,23 @@ void MidiSequencer::Render(float* out, int frames, int sample_rate) {
     // music and is not mixed. A block it did not render is never read.
     // Writing at most one block's frames runs the player once at most.
     block_events_ = 0;
-    block_dropped_ = false;
+    flooded_ = false;
+    GiveBacklog();
     const bool rendered = fluid_synth_write_float(synth_, n, block, 0, 2, block, 1, 2) == FLUID_OK;
     most_block_events_ = std::max(most_block_events_, block_events_);
-    if (block_dropped_) {
+    if (flooded_) {
       // No real song comes near the bound. Played on, such a song would be
       // read anew by the player at each of its passes, which for one only
       // microseconds long is every block: the audio thread could not keep
       // up, and the sound effects mixed with the music would break up too.
       // So it stops here, as if stopped by a command, and its notes are
-      // released (the ends of some may have been dropped).
-      if (!drop_said_) {
+      // released (the ends of some may have been waiting).
+      if (!flood_said_) {
         std::fprintf(stderr,
-                     "quorvane: the song gives more than %d events in %d frames: the rest are dropped and the "
-                     "song is stopped\n",
-                     MaxBlockEvents, BlockFrames);
-        drop_said_ = true;
+                     "quorvane: the song floods the synthesiser (over %d events, or %zu bytes of system "
+                     "exclusives, waiting for it at %d a block of %d frames): it is stopped\n",
+                     MaxBacklogEvents, MaxBacklogDataBytes, MaxBlockEvents, BlockFrames);
+        flood_said_ = true;
       }
       if (player_) fluid_player_stop(player_);
       ReleaseNotes();

@@ -22,16 +22,27 @@ struct _fluid_midi_event_t;
 
 namespace platform {
 
-// The most MIDI events (channel messages and system exclusives) the player
-// may give the synthesiser in one of its blocks of 64 frames, about 1.5 ms;
-// the rest of that block's events are dropped, and the song is stopped there
-// (a notification is aborted). The busiest instant of a real song, all
-// sixteen channels set up and striking a chord of a dozen notes, is some 250
-// events, and the synthesiser has 256 voices to sound them with; four times
-// that leaves every real song whole. A block of 1024 events costs the
-// synthesiser about 3 ms (bench/bench_music.cpp), where a file that passes
-// the checker could otherwise hand it hundreds of thousands in one block.
+// The most MIDI events (channel messages and system exclusives) the
+// synthesiser is given in one of its blocks of 64 frames, about 1.5 ms. A
+// block of 1024 note-ons costs it about 3 ms (bench/bench_music.cpp), where a
+// file that passes the checker could otherwise hand it hundreds of thousands
+// in one block. Many General MIDI and GS songs set up all sixteen parts at
+// their first tick, some 1,100 events with the chords they strike, and a
+// loop puts the end of one pass and the start of the next in one block, so
+// the events past a block's share are not dropped: they wait, in order, for
+// the following blocks, and the events that come while some wait queue up
+// behind them.
 constexpr int MaxBlockEvents = 1024;
+// The most events that may wait. A song that has more waiting (or more than
+// 64 KiB of system exclusives) floods the synthesiser: it is stopped there,
+// as if by a command (a notification is aborted), and its waiting events are
+// dropped. A waiting event sounds at most 8 blocks late, 11.6 ms at 44.1 kHz,
+// less than a frame of the game; the synthesiser takes about 25 ms to catch
+// up with a full backlog of note-ons, 9 blocks of 1024 (bench/README.md). No
+// real song comes near: sixteen parts set up at one instant with their
+// chords leave under a hundred events waiting, for one block, while a flood
+// fills the backlog within a few blocks, the largest file in its first.
+constexpr int MaxBacklogEvents = 8 * MaxBlockEvents;
 
 // Where the General MIDI soundfont is looked for, in order (Debian's paths).
 std::vector<std::string> DefaultSoundFontPaths();
@@ -71,6 +82,9 @@ class MidiSequencer : public MusicSource {
   // The most events the synthesiser was given in one of its blocks since the
   // song was opened (never more than MaxBlockEvents).
   int MostEventsInABlock() const;
+  // The events given to the synthesiser since the song was opened, at once
+  // or after waiting.
+  int64_t EventsGiven() const;
 
   // Renders in the synthesiser's blocks of 64 frames. Between two of them a
   // command that is waiting for the sequencer goes first, so no command waits
@@ -84,10 +98,18 @@ class MidiSequencer : public MusicSource {
   void LetWaitingCommandsIn(std::unique_lock<std::mutex>& lock) const;
   // The player's events go through here on their way to the synthesiser.
   static int PassEvent(void* data, _fluid_midi_event_t* event);
+  // An event is given to the synthesiser and counted.
+  int Give(_fluid_midi_event_t* event);
+  // An event is put at the end of the backlog; false when there is no room.
+  bool Defer(_fluid_midi_event_t* event);
+  // The backlog's events are given, oldest first, up to the block's share.
+  void GiveBacklog();
+  void DropBacklog();
   bool EnsureSynth(int sample_rate, std::string* problem);
   void DeleteSynth();
   bool MakePlayer();
   void DeletePlayer();
+  // Sounding notes are released and the events still waiting are dropped.
   void ReleaseNotes();
   // A pending notification is cancelled: the window hears "aborted".
   void AbortNotify();
@@ -106,10 +128,31 @@ class MidiSequencer : public MusicSource {
   bool fresh_ = true;  // the player has not started yet
   int last_tick_ = 0;
   WindowHandle notify_window_ = 0;
-  int block_events_ = 0;     // events given to the synthesiser in the block being made
-  bool block_dropped_ = false;  // and whether any were dropped in it
+  int block_events_ = 0;  // events given to the synthesiser in the block being made
+  bool flooded_ = false;  // and whether the backlog overflowed in it
   int most_block_events_ = 0;
-  bool drop_said_ = false;
+  int64_t events_given_ = 0;
+  bool flood_said_ = false;  // for the song open
+
+  // An event waiting for a later block: a channel message, or a system
+  // exclusive whose data waits in backlog_data_.
+  struct Deferred {
+    uint8_t type = 0;
+    uint8_t channel = 0;
+    int param1 = 0;
+    int param2 = 0;
+    uint32_t data_size = 0;
+  };
+  // A ring of MaxBacklogEvents, made with the first song.
+  std::vector<Deferred> backlog_;
+  size_t backlog_first_ = 0;
+  size_t backlog_size_ = 0;
+  // The waiting system exclusives' data, in their order; the first
+  // backlog_data_given_ bytes are those of system exclusives already given.
+  std::vector<uint8_t> backlog_data_;
+  size_t backlog_data_given_ = 0;
+  // A waiting event is handed to the synthesiser in this one.
+  _fluid_midi_event_t* replay_ = nullptr;
 };
 
 // The one sequencer; it installs itself as the mixer's music source when a

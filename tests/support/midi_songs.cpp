@@ -45,6 +45,15 @@ platform::MidiSong FloodSong(uint32_t notes) { return ShortNotes(0x7FFF, 1, note
 
 platform::MidiSong BusySong(uint32_t notes) { return ShortNotes(500, 1000, notes); }
 
+platform::MidiSong BurstSong(uint32_t events) {
+  platform::MidiSong song;
+  song.length = 960;
+  for (uint8_t ch = 0; ch < 16; ++ch) song.parts.push_back({ch, static_cast<uint8_t>(ch * 8), {}});
+  for (uint32_t i = 16; i < events; ++i)
+    song.parts[i % 16].notes.push_back({0, 480, static_cast<uint8_t>(36 + i / 16 % 60), 90});
+  return song;
+}
+
 
 float Peak(const std::vector<float>& samples, size_t first, size_t last) {
   float peak = 0.0f;

@@ -24,6 +24,10 @@ platform::MidiSong FloodSong(uint32_t notes);
 // tick, one after another, at 500 ticks a millisecond, so that every block of
 // 64 frames gives it between 500 and 1000 events; `notes` / 250 milliseconds.
 platform::MidiSong BusySong(uint32_t notes);
+// A song whose first instant gives the synthesiser `events` events (16 or
+// more): sixteen instruments, each with its program, striking notes all at
+// once that end half a second later; a second long.
+platform::MidiSong BurstSong(uint32_t events);
 
 
 // Stereo interleaved frames [first, last) of samples: the largest magnitude.
