@@ -21,7 +21,12 @@ namespace platform {
 namespace {
 
 constexpr char TempLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-constexpr size_t TempSuffixLength = 6;  // name.XXXXXX, as mkstemp makes them
+constexpr size_t TempSuffixLength = 6;  // XXXXXX, as mkstemp makes them
+
+// The names a save of leaf keeps beside it. Hidden, and with our own word in
+// them, so that no person gives a file such a name: whatever has one is the
+// save's to remove, and no other name in the folder ever is.
+std::string TempPrefixOf(const std::string& leaf) { return '.' + leaf + ".quorvane-save-"; }
 
 bool WriteAll(int fd, const uint8_t* data, size_t size) {
   while (size > 0) {
@@ -108,7 +113,7 @@ int CreateTemporary(int dir, const std::string& leaf, std::string& temp) {
                                 static_cast<unsigned long>(::getpid()) * 40503u + static_cast<unsigned>(attempt);
       for (size_t i = 0; i < sizeof noise; ++i) noise[i] = static_cast<unsigned char>(mix >> (i * 5));
     }
-    temp = leaf + '.';
+    temp = TempPrefixOf(leaf);
     for (unsigned char c : noise) temp += TempLetters[c % (sizeof TempLetters - 1)];
     const int fd = ::openat(dir, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd >= 0 || errno != EEXIST) return fd;
@@ -118,10 +123,9 @@ int CreateTemporary(int dir, const std::string& leaf, std::string& temp) {
 }
 
 bool IsTemporaryOf(const std::string& name, const std::string& leaf) {
-  if (name.size() != leaf.size() + 1 + TempSuffixLength || name.compare(0, leaf.size(), leaf) != 0 ||
-      name[leaf.size()] != '.')
-    return false;
-  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(leaf.size() + 1), name.end(),
+  const std::string prefix = TempPrefixOf(leaf);
+  if (name.size() != prefix.size() + TempSuffixLength || name.compare(0, prefix.size(), prefix) != 0) return false;
+  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
                      [](char c) { return std::strchr(TempLetters, c) != nullptr && c != 0; });
 }
 
@@ -142,7 +146,7 @@ SaveLock LockAgainstOtherSaves(int dir) {
   }
 }
 
-// Removes the temporary files an earlier writer of leaf left behind: only
+// Removes the temporary files an earlier save of leaf left behind: only
 // regular files of this user with exactly such a name. Called only under the
 // folder's lock, when no save is writing one.
 void RemoveStaleTemporaries(int dir, const std::string& leaf) {

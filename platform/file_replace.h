@@ -27,7 +27,9 @@ enum class ReadResult { Read, Missing, Unreadable };
 // be this user's own; it stays locked (flock on the folder itself) for the
 // life of the object. Every save takes that lock, so once it is held no
 // other save is writing there, and the temporary files that a save killed
-// during its write left beside the file are removed. A lock held by another
+// during its write left beside the file (named .score.dat.quorvane-save-XXXXXX
+// for score.dat) are removed: no other name, so that a copy a person keeps
+// beside the file is never taken for one. A lock held by another
 // save is waited for up to LockWaitMs; after that, or when anything else
 // fails, Ready() is false, nothing was changed and why says what went wrong.
 // On a file system without such locks the save goes on unlocked and leaves

@@ -50,6 +50,12 @@ std::vector<uint8_t> ReadFile(const char* path) {
   return bytes;
 }
 
+// The form of the save's temporary files: the six letters or digits after
+// the prefix are drawn anew for each.
+constexpr char TempPrefix[] = ".score.dat.quorvane-save-";
+
+std::string InScore(const std::string& name) { return "SCORE/" + name; }
+
 class ScoreFileTest : public ::testing::Test {
  protected:
   void TearDown() override {
@@ -246,20 +252,33 @@ TEST_F(ScoreFileTest, WhatCannotBeReadOrLeadsElsewhereIsNeverWritten) {
 // A copy killed while writing leaves its temporary file; the next save, once
 // it holds the SCORE folder's lock (so no other copy is writing), removes
 // those, and only those, whether or not this copy holds the single-instance
-// lock.
-TEST_F(ScoreFileTest, StaleTemporaryFilesGoUnderTheFolderLock) {
+// lock. Names a person gives a copy of the score, and the temporaries of
+// earlier versions that cannot be told apart from them, are the player's:
+// kept as they are.
+TEST_F(ScoreFileTest, OnlyTheSavesOwnLeftoversAreRemoved) {
   namespace fs = std::filesystem;
   ASSERT_FALSE(platform::InstanceLockHeld());
-  const char* stale[] = {"score.dat.a1B2c3", "score.dat.ZZZZZZ"};
-  const char* kept[] = {"score.dat.toolong7", "score.dat.ab", "other.dat.a1B2c3", "score.dat.a-B2c3"};
-  for (const char* name : stale) ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/" + name, Bytes("1")));
-  for (const char* name : kept) ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/" + name, Bytes("1")));
-  ASSERT_EQ(symlink((work.path + "target").c_str(), "SCORE/score.dat.link01"), 0);
+  const std::string stale[] = {std::string(TempPrefix) + "a1B2c3", std::string(TempPrefix) + "ZZZZZZ"};
+  std::vector<std::string> kept = {
+      "score.dat.backup", "score.dat.241211", "score.dat.before", "score.dat.bak", "score.dat.1",
+      "score.dat.a1B2c3", "score.dat.quorvane-save-a1B2c3", std::string(TempPrefix) + "a1B2c",
+      std::string(TempPrefix) + "a1B2c34", std::string(TempPrefix) + "a-B2c3", ".other.dat.quorvane-save-a1B2c3"};
+  for (const std::string& name : stale) ASSERT_TRUE(testing_support::WriteBytes(work.path + InScore(name), Bytes("1")));
+  for (const std::string& name : kept) ASSERT_TRUE(testing_support::WriteBytes(work.path + InScore(name), Bytes(name)));
+  const std::string link = std::string(TempPrefix) + "link01";
+  ASSERT_EQ(symlink((work.path + "target").c_str(), InScore(link).c_str()), 0);
+  if (geteuid() == 0) {
+    // One of another user's, where the folder let them write.
+    const std::string theirs = std::string(TempPrefix) + "Their1";
+    ASSERT_TRUE(testing_support::WriteBytes(work.path + InScore(theirs), Bytes(theirs)));
+    ASSERT_EQ(chown(InScore(theirs).c_str(), 65534, 65534), 0);
+    kept.push_back(theirs);
+  }
   HiScore = 77;
   SaveHighScore();
-  for (const char* name : stale) EXPECT_FALSE(fs::exists(fs::symlink_status(std::string("SCORE/") + name))) << name;
-  for (const char* name : kept) EXPECT_TRUE(fs::exists(std::string("SCORE/") + name)) << name;
-  EXPECT_TRUE(fs::is_symlink("SCORE/score.dat.link01")) << "only regular files are taken for stale ones";
+  for (const std::string& name : stale) EXPECT_FALSE(fs::exists(fs::symlink_status(InScore(name)))) << name;
+  for (const std::string& name : kept) EXPECT_EQ(ReadFile(InScore(name).c_str()), Bytes(name)) << name;
+  EXPECT_TRUE(fs::is_symlink(InScore(link))) << "only regular files are taken for stale ones";
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(ReadFile("SCORE/score.dat").data())), "77");
 }
 
@@ -268,6 +287,9 @@ std::string Text(const char* path) {
   std::vector<uint8_t> bytes = ReadFile(path);
   return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0));
 }
+
+// The other copy's temporary file, named as every save names them.
+constexpr char OtherTemp[] = ".score.dat.quorvane-save-Other1";
 
 // Another copy of the game saving into the same SCORE, as a child process:
 // it holds the folder's lock, as every save does, and has begun its temporary
@@ -280,7 +302,7 @@ pid_t OtherCopySaving(int (*step)(int dir)) {
   if (pid == 0) {
     const int dir = open("SCORE", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0 || flock(dir, LOCK_EX) != 0) _exit(100);
-    const int temp = openat(dir, "score.dat.Other1", O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    const int temp = openat(dir, OtherTemp, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (temp < 0 || write(temp, "907", 3) != 3) _exit(101);
     if (write(ready[1], "x", 1) != 1) _exit(102);
     const int result = step(dir);
@@ -288,7 +310,7 @@ pid_t OtherCopySaving(int (*step)(int dir)) {
     // The rest of its 255 bytes, then the rename that ends its save.
     char rest[252] = {'0', '0', '0'};
     if (write(temp, rest, sizeof rest) != static_cast<ssize_t>(sizeof rest) || fsync(temp) != 0) _exit(103);
-    _exit(renameat(dir, "score.dat.Other1", dir, "score.dat") == 0 ? 0 : 104);
+    _exit(renameat(dir, OtherTemp, dir, "score.dat") == 0 ? 0 : 104);
   }
   close(ready[1]);
   char c;
@@ -316,7 +338,7 @@ TEST_F(ScoreFileTest, ASaveWaitsForAnotherCopysSaveAndTheHigherScoreWins) {
   const pid_t other = OtherCopySaving([](int dir) {
     usleep(300 * 1000);  // our save has begun by now
     int wrong = 0;
-    if (faccessat(dir, "score.dat.Other1", F_OK, AT_SYMLINK_NOFOLLOW) != 0) wrong |= 1;
+    if (faccessat(dir, OtherTemp, F_OK, AT_SYMLINK_NOFOLLOW) != 0) wrong |= 1;
     char text[8] = {};
     const int fd = openat(dir, "score.dat", O_RDONLY | O_CLOEXEC);
     if (fd < 0 || read(fd, text, 6) != 6 || std::string(text) != "906000") wrong |= 2;
@@ -368,11 +390,11 @@ TEST_F(ScoreFileTest, AStuckSaveOfAnotherCopyIsASaveErrorNotAHang) {
   EXPECT_NE(said.find("high score could not be saved"), std::string::npos) << said;
   EXPECT_NE(said.find("locked"), std::string::npos) << said;
   EXPECT_EQ(Text("SCORE/score.dat"), "906000");
-  EXPECT_TRUE(std::filesystem::exists("SCORE/score.dat.Other1")) << "the stuck copy's file is not ours to remove";
+  EXPECT_TRUE(std::filesystem::exists(InScore(OtherTemp))) << "the stuck copy's file is not ours to remove";
 
   SaveHighScore();
   EXPECT_EQ(Text("SCORE/score.dat"), "906500");
-  EXPECT_FALSE(std::filesystem::exists("SCORE/score.dat.Other1")) << "a killed save's file is stale";
+  EXPECT_FALSE(std::filesystem::exists(InScore(OtherTemp))) << "a killed save's file is stale";
 }
 
 // A file-size limit below the file's 255 bytes (prlimit --fsize) makes the
