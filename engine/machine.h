@@ -61,8 +61,9 @@ inline ReadResult ReadFileStart(const std::string& name, size_t limit, std::vect
                                 std::string* why = nullptr) {
   return platform::ReadRegularFileStart(name, limit, bytes, platform::Links::NotFollowed, why);
 }
-// The same for a file whose folder must be this user's own, as the folder of
-// a LockedFile must be: in another user's folder it is Unreadable.
+// The same for a file that must be this user's own, in a folder of this
+// user's own as that of a LockedFile must be: a file of another user, or in
+// another user's folder, is Unreadable.
 inline ReadResult ReadOwnFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes,
                                    std::string* why = nullptr) {
   return platform::ReadOwnFileStart(name, limit, bytes, why);

@@ -24,14 +24,34 @@ enum class ReadResult { Read, Missing, Unreadable };
 // other program's save gets between, other copies of ours included, whatever
 // single-instance lock each of them holds. The folder that holds the file is
 // made when missing, reached without following a link at any step, and must
-// be this user's own; it stays locked (flock on the folder itself) for the
-// life of the object. Every save takes that lock, so once it is held no
-// other save is writing there, and the temporary files that a save killed
-// during its write left beside the file are removed. A lock held by another
-// save is waited for up to LockWaitMs; after that, or when anything else
-// fails, Ready() is false, nothing was changed and why says what went wrong.
-// On a file system without such locks the save goes on unlocked and leaves
-// any temporary file alone.
+// be this user's own.
+//
+// The saves take turns through a lock file beside the file, named after it
+// (.score.dat.quorvane-lock for score.dat), which stays locked (flock) for
+// the life of the object. It is a regular file of this user's own, mode
+// 0600, with no other link, so that no other user can open it, and so none
+// can hold the lock to stop our saves. Whatever else holds that name where
+// the folder lets others write (their file or link, a FIFO, a file that
+// others may open or that has a second link) is never opened: it is removed
+// and the file made anew; a folder there is never removed, and the save then
+// fails. The lock file stays after the save, as removing it would let a save
+// that has just opened it lock a file no other save sees. Nothing else is
+// ever locked: neither the folder nor the file nor a temporary file, which
+// others may open and lock as they like, since the rename that replaces the
+// file heeds no lock. (In a folder that others may write to without the
+// sticky bit they can still remove our lock file and so spoil the turns our
+// copies take, but never make a save wait, follow a link or trust a file of
+// theirs.)
+//
+// Once the lock is held no other save is writing there, and the temporary
+// files that a save killed during its write left beside the file (named
+// .score.dat.quorvane-save-XXXXXX) are removed: no other name, so that a copy
+// a person keeps beside the file is never taken for one. A lock held by
+// another save is waited for up to LockWaitMs; after that, or when anything
+// else fails, Ready() is false, nothing was changed and why says what went
+// wrong (and which process held the lock, when /proc/locks tells). On a file
+// system without such locks the save goes on unlocked and leaves any
+// temporary file alone.
 class LockedFile {
  public:
   static constexpr int LockWaitMs = 2000;
@@ -42,7 +62,9 @@ class LockedFile {
 
   bool Ready() const { return dir_ >= 0; }
   // Up to limit bytes from the start of the file, which must be a regular
-  // file and not a link.
+  // file and not a link. What another user put at the file's name is no file
+  // of ours: it reads as Missing (why says whose it is), and Replace takes
+  // its place.
   ReadResult ReadStart(size_t limit, std::vector<uint8_t>& bytes, std::string* why = nullptr) const;
   // Writes size bytes as the file's whole new contents. False when anything
   // failed (a full disk, a file-size limit); the old file is then untouched,
@@ -52,6 +74,7 @@ class LockedFile {
  private:
   std::string path_, leaf_;
   int dir_ = -1;
+  int lock_ = -1;  // the lock file, locked where the file system has locks
 };
 
 // Up to limit bytes from the start of name (resolved like OpenFile), as long
@@ -61,9 +84,10 @@ class LockedFile {
 ReadResult ReadRegularFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes,
                                 Links links = Links::NotFollowed, std::string* why = nullptr);
 
-// The same without links, for a file whose folder must be this user's own
-// (the rule a file is written by): a file in another user's folder is
-// Unreadable, so that nobody sharing the working folder plants what we read.
+// The same without links, for a file that must be this user's own in a
+// folder of this user's own (the rule a file is written by): a file of
+// another user, or in another user's folder, is Unreadable, so that nobody
+// sharing the working folder plants what we read.
 ReadResult ReadOwnFileStart(const std::string& name, size_t limit, std::vector<uint8_t>& bytes,
                             std::string* why = nullptr);
 

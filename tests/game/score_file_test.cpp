@@ -1,6 +1,8 @@
 // The high-score file as the game reads and writes it, and the replay file's
 // writer and reader.
+#include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -17,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <future>
 #include <string>
 #include <utility>
@@ -48,6 +51,24 @@ std::vector<uint8_t> ReadFile(const char* path) {
     std::fclose(f);
   }
   return bytes;
+}
+
+// The names the save keeps beside score.dat: its lock file, and the form of
+// its temporary files (the six letters or digits after the prefix are drawn
+// anew for each).
+constexpr char LockName[] = ".score.dat.quorvane-lock";
+constexpr char TempPrefix[] = ".score.dat.quorvane-save-";
+
+std::string InScore(const std::string& name) { return "SCORE/" + name; }
+
+// What is in SCORE besides the file itself and the save's lock file.
+std::vector<std::string> Leftovers() {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator("SCORE")) {
+    const std::string name = e.path().filename();
+    if (name != "score.dat" && name != LockName) names.push_back(name);
+  }
+  return names;
 }
 
 class ScoreFileTest : public ::testing::Test {
@@ -127,10 +148,13 @@ TEST_F(ScoreFileTest, SaveWritesTheTextAndZerosMakingTheFolder) {
   ASSERT_EQ(bytes.size(), 255u);
   EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "12345");
   for (size_t i = 5; i < bytes.size(); ++i) ASSERT_EQ(bytes[i], 0) << i;
-  // Only the finished file is left.
-  int files = 0;
-  for (const auto& e : std::filesystem::directory_iterator("SCORE")) files += e.is_regular_file();
-  EXPECT_EQ(files, 1);
+  // Only the finished file is left, and the lock file, which only the player
+  // may open.
+  EXPECT_EQ(Leftovers(), std::vector<std::string>{});
+  struct stat lock{};
+  ASSERT_EQ(lstat(InScore(LockName).c_str(), &lock), 0);
+  EXPECT_TRUE(S_ISREG(lock.st_mode));
+  EXPECT_EQ(lock.st_mode & 07777, 0600u);
 
   HiScore = 0;
   LoadHighScore();
@@ -244,22 +268,34 @@ TEST_F(ScoreFileTest, WhatCannotBeReadOrLeadsElsewhereIsNeverWritten) {
 }
 
 // A copy killed while writing leaves its temporary file; the next save, once
-// it holds the SCORE folder's lock (so no other copy is writing), removes
-// those, and only those, whether or not this copy holds the single-instance
-// lock.
-TEST_F(ScoreFileTest, StaleTemporaryFilesGoUnderTheFolderLock) {
+// it holds the save's lock (so no other copy is writing), removes those, and
+// only those, whether or not this copy holds the single-instance lock. Names
+// a person gives a copy of the score, and the temporaries of earlier versions
+// that cannot be told apart from them, are the player's: kept as they are.
+TEST_F(ScoreFileTest, OnlyTheSavesOwnLeftoversAreRemoved) {
   namespace fs = std::filesystem;
   ASSERT_FALSE(platform::InstanceLockHeld());
-  const char* stale[] = {"score.dat.a1B2c3", "score.dat.ZZZZZZ"};
-  const char* kept[] = {"score.dat.toolong7", "score.dat.ab", "other.dat.a1B2c3", "score.dat.a-B2c3"};
-  for (const char* name : stale) ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/" + name, Bytes("1")));
-  for (const char* name : kept) ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/" + name, Bytes("1")));
-  ASSERT_EQ(symlink((work.path + "target").c_str(), "SCORE/score.dat.link01"), 0);
+  const std::string stale[] = {std::string(TempPrefix) + "a1B2c3", std::string(TempPrefix) + "ZZZZZZ"};
+  std::vector<std::string> kept = {
+      "score.dat.backup", "score.dat.241211", "score.dat.before", "score.dat.bak", "score.dat.1",
+      "score.dat.a1B2c3", "score.dat.quorvane-save-a1B2c3", std::string(TempPrefix) + "a1B2c",
+      std::string(TempPrefix) + "a1B2c34", std::string(TempPrefix) + "a-B2c3", ".other.dat.quorvane-save-a1B2c3"};
+  for (const std::string& name : stale) ASSERT_TRUE(testing_support::WriteBytes(work.path + InScore(name), Bytes("1")));
+  for (const std::string& name : kept) ASSERT_TRUE(testing_support::WriteBytes(work.path + InScore(name), Bytes(name)));
+  const std::string link = std::string(TempPrefix) + "link01";
+  ASSERT_EQ(symlink((work.path + "target").c_str(), InScore(link).c_str()), 0);
+  if (geteuid() == 0) {
+    // One of another user's, where the folder let them write.
+    const std::string theirs = std::string(TempPrefix) + "Their1";
+    ASSERT_TRUE(testing_support::WriteBytes(work.path + InScore(theirs), Bytes(theirs)));
+    ASSERT_EQ(chown(InScore(theirs).c_str(), 65534, 65534), 0);
+    kept.push_back(theirs);
+  }
   HiScore = 77;
   SaveHighScore();
-  for (const char* name : stale) EXPECT_FALSE(fs::exists(fs::symlink_status(std::string("SCORE/") + name))) << name;
-  for (const char* name : kept) EXPECT_TRUE(fs::exists(std::string("SCORE/") + name)) << name;
-  EXPECT_TRUE(fs::is_symlink("SCORE/score.dat.link01")) << "only regular files are taken for stale ones";
+  for (const std::string& name : stale) EXPECT_FALSE(fs::exists(fs::symlink_status(InScore(name)))) << name;
+  for (const std::string& name : kept) EXPECT_EQ(ReadFile(InScore(name).c_str()), Bytes(name)) << name;
+  EXPECT_TRUE(fs::is_symlink(InScore(link))) << "only regular files are taken for stale ones";
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(ReadFile("SCORE/score.dat").data())), "77");
 }
 
@@ -269,9 +305,12 @@ std::string Text(const char* path) {
   return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0));
 }
 
+// The other copy's temporary file, named as every save names them.
+constexpr char OtherTemp[] = ".score.dat.quorvane-save-Other1";
+
 // Another copy of the game saving into the same SCORE, as a child process:
-// it holds the folder's lock, as every save does, and has begun its temporary
-// file. What it does once it has the lock is the given step; the child's exit
+// it holds the lock file's lock, as every save does, and has begun its
+// temporary file. What it does once it has the lock is the given step; the child's exit
 // code is what that step returns. The parent waits until the lock is held.
 pid_t OtherCopySaving(int (*step)(int dir)) {
   int ready[2];
@@ -279,8 +318,9 @@ pid_t OtherCopySaving(int (*step)(int dir)) {
   const pid_t pid = fork();
   if (pid == 0) {
     const int dir = open("SCORE", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0 || flock(dir, LOCK_EX) != 0) _exit(100);
-    const int temp = openat(dir, "score.dat.Other1", O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    const int lock = dir < 0 ? -1 : openat(dir, LockName, O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lock < 0 || flock(lock, LOCK_EX) != 0) _exit(100);
+    const int temp = openat(dir, OtherTemp, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (temp < 0 || write(temp, "907", 3) != 3) _exit(101);
     if (write(ready[1], "x", 1) != 1) _exit(102);
     const int result = step(dir);
@@ -288,7 +328,7 @@ pid_t OtherCopySaving(int (*step)(int dir)) {
     // The rest of its 255 bytes, then the rename that ends its save.
     char rest[252] = {'0', '0', '0'};
     if (write(temp, rest, sizeof rest) != static_cast<ssize_t>(sizeof rest) || fsync(temp) != 0) _exit(103);
-    _exit(renameat(dir, "score.dat.Other1", dir, "score.dat") == 0 ? 0 : 104);
+    _exit(renameat(dir, OtherTemp, dir, "score.dat") == 0 ? 0 : 104);
   }
   close(ready[1]);
   char c;
@@ -301,7 +341,7 @@ pid_t OtherCopySaving(int (*step)(int dir)) {
 // Two copies that do not see each other's single-instance lock (each was
 // given a runtime folder of its own) save at the same time. Ours has the
 // lower score and comes second: it neither takes the other's temporary file
-// for a stale one nor writes while the other holds the folder, and the higher
+// for a stale one nor writes while the other holds the lock, and the higher
 // score is what the file holds in the end.
 TEST_F(ScoreFileTest, ASaveWaitsForAnotherCopysSaveAndTheHigherScoreWins) {
   namespace fs = std::filesystem;
@@ -316,7 +356,7 @@ TEST_F(ScoreFileTest, ASaveWaitsForAnotherCopysSaveAndTheHigherScoreWins) {
   const pid_t other = OtherCopySaving([](int dir) {
     usleep(300 * 1000);  // our save has begun by now
     int wrong = 0;
-    if (faccessat(dir, "score.dat.Other1", F_OK, AT_SYMLINK_NOFOLLOW) != 0) wrong |= 1;
+    if (faccessat(dir, OtherTemp, F_OK, AT_SYMLINK_NOFOLLOW) != 0) wrong |= 1;
     char text[8] = {};
     const int fd = openat(dir, "score.dat", O_RDONLY | O_CLOEXEC);
     if (fd < 0 || read(fd, text, 6) != 6 || std::string(text) != "906000") wrong |= 2;
@@ -336,18 +376,19 @@ TEST_F(ScoreFileTest, ASaveWaitsForAnotherCopysSaveAndTheHigherScoreWins) {
   ASSERT_TRUE(WIFEXITED(status));
   const int wrong = WEXITSTATUS(status);
   EXPECT_EQ(wrong & 1, 0) << "our save removed the other copy's temporary file while it was being written";
-  EXPECT_EQ(wrong & 2, 0) << "our save wrote while the other copy held the folder";
+  EXPECT_EQ(wrong & 2, 0) << "our save wrote while the other copy held the lock";
   EXPECT_EQ(wrong & ~3, 0) << "the other copy's save failed: " << wrong;
   EXPECT_EQ(said, "");
   EXPECT_EQ(Text("SCORE/score.dat"), "907000");
   EXPECT_EQ(HiScore, 907000);
-  for (const auto& e : fs::directory_iterator("SCORE")) EXPECT_EQ(e.path().filename(), "score.dat") << e.path();
+  EXPECT_EQ(Leftovers(), std::vector<std::string>{});
 }
 
 // A copy stuck in the middle of its save (stopped, or on a hung disk) keeps
-// the folder locked: our save gives up after a short wait with a clear error
-// and keeps the file, rather than hanging the game or writing over it. Once
-// the lock is free a save works again.
+// the lock: our save gives up after a short wait with a clear error that
+// names the process holding it, and keeps the file, rather than hanging the
+// game or writing over it. Once the lock is free a save works again, and the
+// killed copy's temporary file goes.
 TEST_F(ScoreFileTest, AStuckSaveOfAnotherCopyIsASaveErrorNotAHang) {
   ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/score.dat", Bytes("906000")));
   const pid_t stuck = OtherCopySaving([](int) {
@@ -367,12 +408,234 @@ TEST_F(ScoreFileTest, AStuckSaveOfAnotherCopyIsASaveErrorNotAHang) {
   EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
   EXPECT_NE(said.find("high score could not be saved"), std::string::npos) << said;
   EXPECT_NE(said.find("locked"), std::string::npos) << said;
+  EXPECT_NE(said.find("held by process " + std::to_string(stuck) + ")"), std::string::npos) << said;
   EXPECT_EQ(Text("SCORE/score.dat"), "906000");
-  EXPECT_TRUE(std::filesystem::exists("SCORE/score.dat.Other1")) << "the stuck copy's file is not ours to remove";
+  EXPECT_TRUE(std::filesystem::exists(InScore(OtherTemp))) << "the stuck copy's file is not ours to remove";
 
   SaveHighScore();
   EXPECT_EQ(Text("SCORE/score.dat"), "906500");
-  EXPECT_FALSE(std::filesystem::exists("SCORE/score.dat.Other1")) << "a killed save's file is stale";
+  EXPECT_EQ(Leftovers(), std::vector<std::string>{}) << "a killed save's file is stale";
+}
+
+// A process of another user (nobody), in our working folder, that does what
+// act says and then stays until killed; result is what act returned (-1 when
+// the child could not become that user).
+pid_t AsAnotherUser(const std::function<int()>& act, int& result) {
+  result = -1;
+  int done[2];
+  if (pipe2(done, O_CLOEXEC) != 0) return -1;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    int r = -1;
+    if (setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0) r = act();
+    if (write(done[1], &r, sizeof r) != static_cast<ssize_t>(sizeof r)) _exit(1);
+    for (;;) pause();
+  }
+  close(done[1]);
+  ssize_t n;
+  while ((n = read(done[0], &result, sizeof result)) < 0 && errno == EINTR) {
+  }
+  if (n != static_cast<ssize_t>(sizeof result)) result = -1;
+  close(done[0]);
+  return pid;
+}
+
+// The locks another user can take on what they can open without writing to
+// it.
+enum class Hold { FlockExclusive, FlockShared, PosixRead, OfdRead };
+
+bool Take(int fd, Hold how) {
+  struct flock range{};
+  range.l_type = F_RDLCK;
+  range.l_whence = SEEK_SET;
+  switch (how) {
+    case Hold::FlockExclusive: return flock(fd, LOCK_EX | LOCK_NB) == 0;
+    case Hold::FlockShared: return flock(fd, LOCK_SH | LOCK_NB) == 0;
+    case Hold::PosixRead: return fcntl(fd, F_SETLK, &range) == 0;
+    case Hold::OfdRead: return fcntl(fd, F_OFD_SETLK, &range) == 0;
+  }
+  return false;
+}
+
+// Locks the SCORE folder and everything in it that can be opened, the
+// descriptors held open; a file of our own also gets a read lease, which
+// makes an open for writing by anyone else wait for us. How many were locked.
+int LockEverythingInScore(Hold how) {
+  const int dir = open("SCORE", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return 0;
+  int locked = Take(dir, how);
+  DIR* d = opendir("SCORE");
+  while (const dirent* e = d ? readdir(d) : nullptr) {
+    if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
+    const int fd = openat(dir, e->d_name, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) continue;
+    locked += Take(fd, how);
+    fcntl(fd, F_SETLEASE, F_RDLCK);
+  }
+  return locked;
+}
+
+// Another user who can reach the player's working folder locks the SCORE
+// folder and every file in it they can open, each way they can: none of it
+// holds the save up, and the higher score is saved. Where the player let
+// everyone write into SCORE, the other user's own files at the lock file's
+// and the score file's names, locked and leased, change nothing either.
+TEST_F(ScoreFileTest, AnotherUsersLocksLeaveTheSaveOnTime) {
+  if (geteuid() != 0) GTEST_SKIP() << "a process of another user needs root to start";
+  ASSERT_EQ(chmod(work.path.c_str(), 0755), 0);
+  const std::pair<Hold, const char*> holds[] = {{Hold::FlockExclusive, "flock, exclusive"},
+                                                {Hold::FlockShared, "flock, shared"},
+                                                {Hold::PosixRead, "POSIX read lock"},
+                                                {Hold::OfdRead, "open file description read lock"}};
+  for (const bool open_to_all : {false, true}) {
+    for (const auto& [how, what] : holds) {
+      const std::string where = std::string(what) + (open_to_all ? ", SCORE open to all" : ", SCORE the player's");
+      std::filesystem::remove_all("SCORE");
+      if (open_to_all) {
+        ASSERT_EQ(mkdir("SCORE", 0755), 0);
+        ASSERT_EQ(chmod("SCORE", 01777), 0);
+      } else {
+        HiScore = 400;  // a save before, which leaves the lock file
+        SaveHighScore();
+      }
+      int locked = 0;
+      const pid_t other = AsAnotherUser(
+          [how = how, open_to_all] {
+            if (open_to_all) {
+              for (const char* name : {LockName, "score.dat"}) {
+                const int fd = open(InScore(name).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+                if (fd < 0 || write(fd, "999999", 6) != 6) return -2;
+                close(fd);
+              }
+            }
+            return LockEverythingInScore(how);
+          },
+          locked);
+      ASSERT_GT(other, 0);
+      EXPECT_GE(locked, open_to_all ? 3 : 2) << where << ": the folder and the files were not all locked";
+      HiScore = 500;
+      testing::internal::CaptureStderr();
+      const auto start = std::chrono::steady_clock::now();
+      SaveHighScore();
+      const auto took = std::chrono::steady_clock::now() - start;
+      const std::string said = testing::internal::GetCapturedStderr();
+      kill(other, SIGKILL);
+      waitpid(other, nullptr, 0);
+      EXPECT_LT(took, std::chrono::milliseconds(500)) << where;
+      EXPECT_EQ(said, "") << where;
+      EXPECT_EQ(HiScore, 500) << where;
+      EXPECT_EQ(Text("SCORE/score.dat"), "500") << where;
+    }
+  }
+}
+
+// Where the player let everyone write into SCORE (0777, or 1777 with the
+// sticky bit), what another user puts there is never trusted or followed: a
+// score file of theirs is no score (the load says once why, the save takes
+// its place), and the lock file's name, whatever it holds but a folder, gets
+// a file of the player's own, which only the player may open. A folder there
+// is never removed: the save then says why and writes nothing.
+TEST_F(ScoreFileTest, InAFolderOthersMayWriteTheirFilesAreNotTrusted) {
+  namespace fs = std::filesystem;
+  if (geteuid() != 0) GTEST_SKIP() << "making files of another user needs root";
+  auto theirs = [](const std::string& name) { ASSERT_EQ(lchown(name.c_str(), 65534, 65534), 0); };
+  struct Case {
+    const char* what;
+    std::function<void()> plant;
+    bool planted_score;  // a score of 999999 that the load must refuse
+    bool saves;
+  };
+  const Case cases[] = {
+      {"their score file", [&] {
+         ASSERT_TRUE(testing_support::WriteBytes(work.path + "SCORE/score.dat", Bytes("999999")));
+         theirs("SCORE/score.dat");
+       }, true, true},
+      {"their link at the score file's name", [&] {
+         ASSERT_TRUE(testing_support::WriteBytes(work.path + "best.dat", Bytes("999999")));
+         ASSERT_EQ(symlink((work.path + "best.dat").c_str(), "SCORE/score.dat"), 0);
+         theirs("SCORE/score.dat");
+       }, true, true},
+      {"their file at the lock's name", [&] {
+         ASSERT_TRUE(testing_support::WriteBytes(work.path + InScore(LockName), Bytes("")));
+         ASSERT_EQ(chmod(InScore(LockName).c_str(), 0600), 0);
+         theirs(InScore(LockName));
+       }, false, true},
+      {"their link at the lock's name", [&] {
+         ASSERT_TRUE(testing_support::WriteBytes(work.path + "best.dat", Bytes("999999")));
+         ASSERT_EQ(symlink((work.path + "best.dat").c_str(), InScore(LockName).c_str()), 0);
+         theirs(InScore(LockName));
+       }, false, true},
+      {"their FIFO at the lock's name", [&] {
+         ASSERT_EQ(mkfifo(InScore(LockName).c_str(), 0666), 0);
+         theirs(InScore(LockName));
+       }, false, true},
+      {"the player's file at the lock's name that others may open", [&] {
+         ASSERT_TRUE(testing_support::WriteBytes(work.path + InScore(LockName), Bytes("")));
+         ASSERT_EQ(chmod(InScore(LockName).c_str(), 0644), 0);
+       }, false, true},
+      {"the player's file at the lock's name with a second link", [&] {
+         ASSERT_TRUE(testing_support::WriteBytes(work.path + "best.dat", Bytes("999999")));
+         ASSERT_EQ(chmod((work.path + "best.dat").c_str(), 0600), 0);
+         ASSERT_EQ(link("best.dat", InScore(LockName).c_str()), 0);
+       }, false, true},
+      {"their folder at the lock's name", [&] {
+         ASSERT_EQ(mkdir(InScore(LockName).c_str(), 0755), 0);
+         theirs(InScore(LockName));
+       }, false, false},
+  };
+  for (const mode_t mode : {mode_t{01777}, mode_t{0777}}) {
+    for (const Case& c : cases) {
+      const std::string what = std::string(c.what) + (mode == 0777 ? ", 0777" : ", 1777");
+      fs::remove_all("SCORE");
+      fs::remove("best.dat");
+      // A save and a load that work first, so that no earlier failure or
+      // refusal is still pending.
+      HiScore = 1;
+      SaveHighScore();
+      LoadHighScore();
+      fs::remove_all("SCORE");
+      ASSERT_EQ(mkdir("SCORE", 0755), 0);
+      ASSERT_EQ(chmod("SCORE", mode), 0);
+      c.plant();
+      HiScore = 500;
+      testing::internal::CaptureStderr();
+      LoadHighScore();
+      LoadHighScore();
+      std::string said = testing::internal::GetCapturedStderr();
+      EXPECT_EQ(HiScore, 500) << what;
+      if (c.planted_score) {
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << what << ": " << said;
+        EXPECT_NE(said.find("another user"), std::string::npos) << what << ": " << said;
+      } else {
+        EXPECT_EQ(said, "") << what;
+      }
+      testing::internal::CaptureStderr();
+      SaveHighScore();
+      said = testing::internal::GetCapturedStderr();
+      EXPECT_EQ(HiScore, 500) << what;
+      if (fs::exists("best.dat")) {
+        EXPECT_EQ(ReadFile("best.dat"), Bytes("999999")) << what;
+      }
+      struct stat st{};
+      if (!c.saves) {
+        EXPECT_NE(said.find("high score could not be saved"), std::string::npos) << what << ": " << said;
+        EXPECT_TRUE(fs::is_directory(fs::symlink_status(InScore(LockName)))) << what;
+        EXPECT_FALSE(fs::exists(fs::symlink_status("SCORE/score.dat"))) << what;
+        continue;
+      }
+      EXPECT_EQ(said, "") << what;
+      ASSERT_EQ(lstat("SCORE/score.dat", &st), 0) << what;
+      EXPECT_TRUE(S_ISREG(st.st_mode) && st.st_uid == 0) << what;
+      EXPECT_EQ(Text("SCORE/score.dat"), "500") << what;
+      ASSERT_EQ(lstat(InScore(LockName).c_str(), &st), 0) << what;
+      EXPECT_TRUE(S_ISREG(st.st_mode) && st.st_uid == 0 && st.st_nlink == 1) << what;
+      EXPECT_EQ(st.st_mode & 07777, 0600u) << what;
+      EXPECT_EQ(Leftovers(), std::vector<std::string>{}) << what;
+    }
+  }
+  // No failure left pending for the tests after this one.
+  fs::remove_all("SCORE");
+  SaveHighScore();
 }
 
 // A file-size limit below the file's 255 bytes (prlimit --fsize) makes the
@@ -409,8 +672,7 @@ TEST_F(ScoreFileTest, AFileSizeLimitIsASaveErrorThatKeepsTheOldFile) {
     EXPECT_NE(text.find("high score could not be saved"), std::string::npos) << limit << ": " << text;
     EXPECT_NE(text.find(std::strerror(EFBIG)), std::string::npos) << limit << ": " << text;
     EXPECT_EQ(ReadFile("SCORE/score.dat"), Bytes("5000")) << limit;
-    for (const auto& e : fs::directory_iterator("SCORE"))
-      EXPECT_EQ(e.path().filename(), "score.dat") << limit << ": left behind " << e.path();
+    EXPECT_EQ(Leftovers(), std::vector<std::string>{}) << limit;
   }
 }
 
