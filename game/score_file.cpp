@@ -111,8 +111,8 @@ void LoadHighScore() {
 }
 
 bool SaveHighScore() {
-  // Reading, comparing and writing are one step under the SCORE folder's
-  // lock: another copy saving at the same time (one whose single-instance
+  // Reading, comparing and writing are one step under the save's lock (a
+  // lock file in SCORE that only the player can open): another copy saving at the same time (one whose single-instance
   // lock we do not see) neither writes between our read and our write nor has
   // its temporary file taken for a stale one.
   std::string why;

@@ -22,16 +22,18 @@ constexpr int ReplayFileSize = 64999;
 bool ParseScoreText(const unsigned char* bytes, size_t size, int& value);
 
 // Reads the file; a value it holds raises HiScore, never lowers it. A missing
-// or unreadable file, anything but a regular file, and a file in a SCORE
-// folder of another user change nothing; why a file there is not read is
+// or unreadable file, anything but a regular file, a file of another user and
+// a file in a SCORE folder of another user change nothing; why a file there is not read is
 // said once on stderr.
 void LoadHighScore();
 // Writes HiScore (or the file's own value, if that is higher) through a
 // temporary file that replaces the old one only once complete; makes the
-// folder when it is missing. The reading and the writing hold the folder's
-// lock, which another copy's save holds as well; one that holds it for too
-// long makes the save fail. A file that is there but cannot be read (a link,
-// no permission, an I/O error) is left as it is. A failure is said once on
+// folder when it is missing. The reading and the writing hold the save's
+// lock, a lock file in the folder that only the player can open, which
+// another copy's save holds as well; one that holds it for too long makes the
+// save fail. A file of the player's that is there but cannot be read (a link,
+// no permission, an I/O error) is left as it is; another user's file there is
+// not believed, and is replaced. A failure is said once on
 // stderr, with its reason, until a save succeeds again. True when the file
 // now holds the high score.
 bool SaveHighScore();
